@@ -1,0 +1,49 @@
+# The front door: `make run` builds and runs Bindwell, `make test` builds and
+# passes every test. Both install the Debian packages they need first.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+.PHONY: all deps build run test test-unit test-gui test-asan bench fuzz format clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@bash scripts/run.sh $(BUILD)/bindwell/bindwell
+
+# Every test: the plain build (unit tests without a display, gui tests under
+# Xvfb), then the same tests under AddressSanitizer and UBSan.
+test: build
+	@bash scripts/test.sh $(BUILD)
+	@$(MAKE) --no-print-directory test-asan
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUM_SANITIZE=ON -DLUM_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@bash scripts/test.sh $(ASAN_BUILD)
+
+bench: build
+	@bash scripts/bench.sh $(BUILD)
+
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUM_FUZZ=ON -DLUM_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+format:
+	@git ls-files '*.cpp' '*.hpp' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,21 @@
+#include "lum/text/debug_out.hpp"
+
+#include <cstdio>
+
+namespace lum {
+
+DebugOut debug_out;
+
+DebugOut& DebugOut::operator<<(const String& text) {
+    std::string bytes = text.to_utf8();
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    // A program watching the output sees each record as it is written.
+    std::fflush(stdout);
+    return *this;
+}
+
+DebugOut& DebugOut::operator<<(const char* utf8) {
+    return *this << String(utf8);
+}
+
+} // namespace lum

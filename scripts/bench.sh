@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Runs every benchmark program of a build folder, reporting medians.
+set -euo pipefail
+build=${1:?build folder}
+export LUM_MESSAGE_BOX=ok ALSOFT_DRIVERS=null
+for b in "$build"/bench/bench_*; do
+    [ -x "$b" ] || continue
+    echo "== $(basename "$b")"
+    if [[ "$b" == *_gui ]] || [[ "$(basename "$b")" == bench_screen* ]]; then
+        xvfb-run -a -s "-screen 0 1280x1024x24" "$b" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+    else
+        "$b" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+    fi
+done

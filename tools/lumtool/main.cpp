@@ -1,0 +1,62 @@
+// lumtool: command-line helpers for people who build games on the engine.
+
+#include "command.hpp"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace lumtool {
+
+namespace {
+std::vector<Command>& commands() {
+    static std::vector<Command> list;
+    return list;
+}
+
+void print_help() {
+    auto list = commands();
+    std::sort(list.begin(), list.end(),
+              [](const Command& a, const Command& b) { return std::strcmp(a.name, b.name) < 0; });
+    std::printf("usage: lumtool COMMAND [ARGUMENTS]\n\ncommands:\n");
+    for (const auto& c : list)
+        std::printf("  %-40s %s\n", c.synopsis, c.summary);
+    std::printf("  %-40s %s\n", "--help", "show this list");
+}
+} // namespace
+
+Registration::Registration(const Command& command) {
+    commands().push_back(command);
+}
+
+void complain(const std::string& message) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "lumtool: %s\n", message.c_str());
+}
+
+} // namespace lumtool
+
+int main(int argc, char** argv) {
+    using namespace lumtool;
+    if (argc < 2) {
+        complain("no command given (try 'lumtool --help')");
+        return 2;
+    }
+    std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        print_help();
+        return 0;
+    }
+    for (const auto& c : commands()) {
+        if (name != c.name)
+            continue;
+        try {
+            return c.run(std::vector<std::string>(argv + 2, argv + argc));
+        } catch (const UsageError& e) {
+            complain(e.message + " (usage: lumtool " + c.synopsis + ")");
+            return 2;
+        }
+    }
+    complain("unknown command '" + name + "' (try 'lumtool --help')");
+    return 2;
+}
