@@ -38,7 +38,7 @@ bench: build
 
 fuzz:
 	@bash scripts/install-deps.sh --fuzz
-	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUM_FUZZ=ON -DLUM_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
+	@rm -f $(FUZZ_BUILD)/fuzz_targets.txt; CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUM_FUZZ=ON -DLUM_BENCH=OFF -DBUILD_TESTING=OFF >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
