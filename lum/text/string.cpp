@@ -73,9 +73,23 @@ char16_t fetch(const unsigned char*& p, const unsigned char* end) {
 
 // Number of units the UTF-8 text decodes to; 0 when a continuation byte stands
 // where a sequence should start.
-size_t count_units(const unsigned char* p, const unsigned char* end) {
+// True when the eight bytes at p are all ASCII.
+inline bool ascii8(const unsigned char* p)
+{
+    uint64_t w;
+    std::memcpy(&w, p, 8);
+    return (w & 0x8080808080808080ull) == 0;
+}
+
+size_t count_units(const unsigned char* p, const unsigned char* end)
+{
     size_t n = 0;
     while (p < end) {
+        if (end - p >= 8 && ascii8(p)) {
+            n += 8;
+            p += 8;
+            continue;
+        }
         unsigned b = *p;
         if (b < 0x80) {
             ++n;
@@ -98,6 +112,39 @@ size_t count_units(const unsigned char* p, const unsigned char* end) {
         }
     }
     return n;
+}
+
+// Decodes n units. Well-formed one-, two- and three-byte sequences are decoded
+// inline; everything else goes through fetch.
+void decode_units(const unsigned char* p, const unsigned char* end, char16_t* out, size_t n)
+{
+    size_t i = 0;
+    while (i < n) {
+        if (p >= end) {
+            out[i++] = 0;
+            continue;
+        }
+        if (n - i >= 8 && end - p >= 8 && ascii8(p)) {
+            for (int k = 0; k < 8; ++k)
+                out[i + k] = p[k];
+            i += 8;
+            p += 8;
+            continue;
+        }
+        unsigned b = p[0];
+        if (b < 0x80) {
+            out[i++] = static_cast<char16_t>(b);
+            ++p;
+        } else if (b >= 0xC2 && b <= 0xDF && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
+            out[i++] = static_cast<char16_t>(((b & 0x1F) << 6) | (p[1] & 0x3F));
+            p += 2;
+        } else if (b >= 0xE0 && b <= 0xEF && end - p >= 3 && (p[1] & 0xC0) == 0x80 && (p[2] & 0xC0) == 0x80) {
+            out[i++] = static_cast<char16_t>((b << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+            p += 3;
+        } else {
+            out[i++] = fetch(p, end);
+        }
+    }
 }
 
 bool is_trim_space(char16_t u) {
@@ -172,13 +219,7 @@ String::String(std::string_view utf8) {
     size_t n = count_units(p, end);
     check_length(n);
     units_.resize(n);
-    char16_t* out = units_.data();
-    size_t i = 0;
-    // ASCII runs need no decoding.
-    while (i < n && p < end && *p < 0x80)
-        out[i++] = *p++;
-    for (; i < n; ++i)
-        out[i] = p < end ? fetch(p, end) : 0;
+    decode_units(p, end, units_.data(), n);
 }
 
 String::String(const char16_t* units) : units_(units ? units : u"") {
@@ -213,11 +254,27 @@ String::String(const StringRef& ref) {
         units_.assign(ref.data(), static_cast<size_t>(ref.length()));
 }
 
-std::string String::to_utf8() const {
-    std::string out;
-    out.resize(units_.size() * 3);
+std::string String::to_utf8() const
+{
+    size_t bytes = 0;
+    for (char16_t u : units_)
+        bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
+    std::string out(bytes, '\0');
     char* o = out.data();
-    for (char16_t u : units_) {
+    const char16_t* p = units_.data();
+    const char16_t* end = p + units_.size();
+    while (p < end) {
+        // Four ASCII units at a time.
+        if (end - p >= 4 && ((p[0] | p[1] | p[2] | p[3]) < 0x80)) {
+            o[0] = static_cast<char>(p[0]);
+            o[1] = static_cast<char>(p[1]);
+            o[2] = static_cast<char>(p[2]);
+            o[3] = static_cast<char>(p[3]);
+            o += 4;
+            p += 4;
+            continue;
+        }
+        char16_t u = *p++;
         if (u < 0x80) {
             *o++ = static_cast<char>(u);
         } else if (u < 0x800) {
@@ -229,7 +286,6 @@ std::string String::to_utf8() const {
             *o++ = static_cast<char>(0x80 | (u & 0x3F));
         }
     }
-    out.resize(static_cast<size_t>(o - out.data()));
     return out;
 }
 
