@@ -1,9 +1,13 @@
 #include "lum/app/system_profile.hpp"
 
+#include "lum/data/folders.hpp"
+#include "lum/app/language.hpp"
 #include "lum/platform/system_info.hpp"
 #include "lum/text/format.hpp"
 
+#include <clocale>
 #include <cstdio>
+#include <string>
 
 namespace lum {
 
@@ -36,6 +40,26 @@ String architecture_of(const String& machine) {
     return machine;
 }
 
+// Chooses the language row from the locale environment and sets the process
+// locale to its code: "ja_JP.UTF-8" when that locale exists, else "ja_JP", else "C".
+void apply_language(SystemProfile& p)
+{
+    const Language& row = language_for_locale_name(platform::locale_environment());
+    p.language_index = row.index;
+    p.language_code = String(row.code);
+    p.language_english_name = String(row.english_name);
+    p.language_native_name = String(row.native_name);
+    std::string code = row.code;
+    const char* set = std::setlocale(LC_ALL, (code + ".UTF-8").c_str());
+    if (!set)
+        set = std::setlocale(LC_ALL, code.c_str());
+    if (!set)
+        set = std::setlocale(LC_ALL, "C");
+    // Numbers in the engine's texts always use ".", whatever the language.
+    std::setlocale(LC_NUMERIC, "C");
+    p.locale = String(set ? set : "C");
+}
+
 } // namespace
 
 void probe_environment() {
@@ -43,7 +67,9 @@ void probe_environment() {
     p.current_directory = as_folder(platform::current_directory());
     p.desktop_directory = as_folder(platform::desktop_directory());
     p.fonts_directory = as_folder(platform::fonts_directory());
+    set_special_folders(p.current_directory, p.desktop_directory, p.fonts_directory);
     p.user_name = platform::user_name();
+    apply_language(p);
 
     platform::OsInfo os = platform::os_info();
     p.is_64bit = platform::is_64bit_system();

@@ -15,6 +15,14 @@ struct SystemProfile {
     String fonts_directory;
 
     String user_name;
+
+    // The language row and the process locale chosen from it.
+    int32_t language_index = 21;
+    String language_code;
+    String language_english_name;
+    String language_native_name;
+    String locale;
+
     uint32_t user_hash = 0;
 
     String display_adapter;
