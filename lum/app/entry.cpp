@@ -14,8 +14,6 @@
 
 namespace lum {
 
-bool forced_opengl_error = false;
-
 std::string raw_command_line(int argc, char** argv) {
     std::string line;
     for (int i = 1; i < argc; ++i) {

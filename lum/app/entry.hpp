@@ -1,14 +1,11 @@
 #pragma once
 
 #include "lum/app/self_check.hpp"
+#include "lum/graphics/forced_error.hpp"
 
 #include <string>
 
 namespace lum {
-
-// Set when the command line is exactly "--force-opengl-error"; the renderer's
-// framebuffer check then reports every function as missing.
-extern bool forced_opengl_error;
 
 // The raw command line: the program's arguments joined by single blanks.
 std::string raw_command_line(int argc, char** argv);

@@ -1,0 +1,15 @@
+#include "lum/app/window_system.hpp"
+
+#include "lum/app/shutdown.hpp"
+#include "lum/platform/window.hpp"
+
+namespace lum {
+
+bool start_window_system() {
+    if (!platform::start_window_system())
+        return false;
+    at_shutdown(platform::stop_window_system);
+    return true;
+}
+
+} // namespace lum

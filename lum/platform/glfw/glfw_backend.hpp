@@ -1,0 +1,83 @@
+#pragma once
+
+#include "lum/platform/backend.hpp"
+#include "lum/platform/gl_lookup.hpp"
+#include "lum/platform/key_latch.hpp"
+
+struct GLFWwindow;
+
+namespace lum::platform {
+struct GlfwCallbacks;
+}
+
+namespace lum::platform {
+
+// The real backend: GLFW 3 for the window, context, events, keys, mouse and
+// joysticks; the monotonic clock and nanosleep for time.
+class GlfwBackend : public Backend {
+  public:
+    GlfwBackend() = default;
+    GlfwBackend(const GlfwBackend&) = delete;
+    GlfwBackend& operator=(const GlfwBackend&) = delete;
+    ~GlfwBackend() override;
+
+    bool start_window_system() override;
+    void stop_window_system() override;
+    Version window_system_version() override;
+    VideoMode desktop_mode() override;
+    int monitor_count() override;
+
+    bool open_window(const WindowRequest& request) override;
+    void close_window() override;
+    bool context_current() override;
+    bool window_open() override;
+    bool window_active() override;
+    Size window_size() override;
+    void set_window_size(int width, int height) override;
+    void set_window_title(const String& title) override;
+    void swap_buffers() override;
+    void swap_interval(int interval) override;
+    void poll_events() override;
+    GlProc gl_function(const char* name) override;
+    bool gl_extension_supported(const char* name) override;
+
+    uint32_t milliseconds() override;
+    void sleep_milliseconds(uint32_t ms) override;
+
+    void keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) override;
+
+    bool joystick_present(int id) override;
+    int joystick_axis_count(int id) override;
+    int joystick_button_count(int id) override;
+    int read_joystick_axes(int id, float* axes, int count) override;
+    int read_joystick_buttons(int id, uint8_t* buttons, int count) override;
+    String joystick_name(int id) override;
+
+    bool mouse_button(int button) override;
+    MousePosition mouse_position() override;
+    int mouse_wheel() override;
+
+  protected:
+    // Events from the window system, called from poll_events. A backend that
+    // scripts its own events overrides these to ignore the real ones.
+    virtual void on_native_size(int width, int height);
+    virtual void on_native_close();
+    virtual void on_native_key(int virtual_key, bool down);
+    virtual void on_native_scroll(double steps);
+
+    bool started() const { return started_; }
+    bool has_window() const { return window_ != nullptr; }
+
+  private:
+    friend struct GlfwCallbacks;
+    const GlContextFacts& context_facts();
+
+    bool started_ = false;
+    GLFWwindow* window_ = nullptr;
+    bool facts_known_ = false;
+    GlContextFacts facts_;
+    KeyLatch keys_;
+    double wheel_ = 0;
+};
+
+} // namespace lum::platform

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "lum/text/string.hpp"
+
+#include <cstdint>
+
+namespace lum::platform {
+
+// Joysticks are numbered 0 to JOYSTICK_COUNT - 1.
+inline constexpr int JOYSTICK_COUNT = 16;
+
+// Whether joystick id is connected; false for ids out of range.
+bool joystick_present(int id);
+
+// Number of axes and of buttons (hats count as four buttons each); 0 when absent.
+int joystick_axis_count(int id);
+int joystick_button_count(int id);
+
+// Copies up to count axis values (-1..1) into axes; returns how many were copied.
+int read_joystick_axes(int id, float* axes, int count);
+
+// Copies up to count button states (1 down, 0 up) into buttons; returns how many.
+int read_joystick_buttons(int id, uint8_t* buttons, int count);
+
+// The device's name, empty when absent.
+String joystick_name(int id);
+
+} // namespace lum::platform

@@ -1,0 +1,226 @@
+#include "lum/platform/scripted/scripted_backend.hpp"
+
+#include <algorithm>
+
+namespace lum::platform {
+
+ScriptedBackend::ScriptedBackend(WindowKind kind, uint32_t start_ms) : kind_(kind), now_(start_ms) {}
+
+ScriptedBackend::~ScriptedBackend() {
+    if (started_)
+        stop_window_system();
+}
+
+void ScriptedBackend::key_down(int vk) {
+    pending_.push_back([this, vk] { keys_.press(vk); });
+}
+
+void ScriptedBackend::key_up(int vk) {
+    pending_.push_back([this, vk] { keys_.release(vk); });
+}
+
+void ScriptedBackend::tap_key(int vk) {
+    key_down(vk);
+    key_up(vk);
+}
+
+void ScriptedBackend::set_active(bool active) {
+    pending_.push_back([this, active] {
+        active_ = active;
+        // A window that loses the keyboard hears no more key releases.
+        if (!active)
+            keys_.release_all();
+    });
+}
+
+void ScriptedBackend::resize(int width, int height) {
+    width = std::max(1, width);
+    height = std::max(1, height);
+    if (kind_ == WindowKind::HIDDEN)
+        GlfwBackend::set_window_size(width, height);
+    pending_.push_back([this, width, height] {
+        if (!open_)
+            return;
+        size_ = {width, height};
+        report_size(width, height);
+    });
+}
+
+void ScriptedBackend::request_close() {
+    pending_.push_back([this] {
+        if (open_ && !closed_ && ask_close())
+            closed_ = true;
+    });
+}
+
+ScriptedBackend::Joystick* ScriptedBackend::joystick(int id) {
+    if (id < 0 || id >= JOYSTICK_COUNT || !joysticks_[id].present)
+        return nullptr;
+    return &joysticks_[id];
+}
+
+void ScriptedBackend::connect_joystick(int id, const String& name, int axes, int buttons) {
+    if (id < 0 || id >= JOYSTICK_COUNT)
+        return;
+    Joystick& j = joysticks_[id];
+    j.present = true;
+    j.name = name;
+    j.axes.assign(std::max(0, axes), 0.0f);
+    j.buttons.assign(std::max(0, buttons), 0);
+}
+
+void ScriptedBackend::disconnect_joystick(int id) {
+    if (id >= 0 && id < JOYSTICK_COUNT)
+        joysticks_[id] = Joystick{};
+}
+
+void ScriptedBackend::set_joystick_axis(int id, int axis, float value) {
+    Joystick* j = joystick(id);
+    if (j && axis >= 0 && axis < static_cast<int>(j->axes.size()))
+        j->axes[axis] = std::clamp(value, -1.0f, 1.0f);
+}
+
+void ScriptedBackend::set_joystick_button(int id, int button, bool down) {
+    Joystick* j = joystick(id);
+    if (j && button >= 0 && button < static_cast<int>(j->buttons.size()))
+        j->buttons[button] = down ? 1 : 0;
+}
+
+void ScriptedBackend::set_mouse_button(int button, bool down) {
+    if (button >= 0 && button < MOUSE_BUTTON_COUNT)
+        mouse_buttons_[button] = down;
+}
+
+bool ScriptedBackend::start_window_system() {
+    if (kind_ == WindowKind::HIDDEN && !GlfwBackend::start_window_system())
+        return false;
+    started_ = true;
+    return true;
+}
+
+void ScriptedBackend::stop_window_system() {
+    close_window();
+    if (kind_ == WindowKind::HIDDEN)
+        GlfwBackend::stop_window_system();
+    started_ = false;
+}
+
+bool ScriptedBackend::open_window(const WindowRequest& request) {
+    if (!started_)
+        return false;
+    close_window();
+    if (kind_ == WindowKind::HIDDEN) {
+        WindowRequest hidden = request;
+        hidden.visible = false;
+        if (!GlfwBackend::open_window(hidden))
+            return false;
+    }
+    open_ = true;
+    closed_ = false;
+    // A new window has the focus at once, as on the real desktop.
+    active_ = true;
+    size_ = {std::max(1, request.width), std::max(1, request.height)};
+    title_ = request.title;
+    keys_.release_all();
+    pending_.clear();
+    return true;
+}
+
+void ScriptedBackend::close_window() {
+    if (kind_ == WindowKind::HIDDEN)
+        GlfwBackend::close_window();
+    open_ = false;
+    closed_ = false;
+    active_ = false;
+    size_ = {};
+}
+
+void ScriptedBackend::set_window_size(int width, int height) {
+    if (open_)
+        resize(width, height);
+}
+
+void ScriptedBackend::set_window_title(const String& title) {
+    title_ = title;
+    if (kind_ == WindowKind::HIDDEN)
+        GlfwBackend::set_window_title(title);
+}
+
+void ScriptedBackend::swap_buffers() {
+    ++swaps_;
+    if (kind_ == WindowKind::HIDDEN)
+        GlfwBackend::swap_buffers();
+}
+
+void ScriptedBackend::swap_interval(int interval) {
+    interval_ = interval;
+    if (kind_ == WindowKind::HIDDEN)
+        GlfwBackend::swap_interval(interval);
+}
+
+void ScriptedBackend::poll_events() {
+    ++polls_;
+    if (kind_ == WindowKind::HIDDEN)
+        GlfwBackend::poll_events();
+    // Handlers may script more events; those wait for the next poll.
+    auto events = std::move(pending_);
+    pending_.clear();
+    for (auto& e : events)
+        e();
+}
+
+GlProc ScriptedBackend::gl_function(const char* name) {
+    return kind_ == WindowKind::HIDDEN ? GlfwBackend::gl_function(name) : nullptr;
+}
+
+bool ScriptedBackend::gl_extension_supported(const char* name) {
+    return kind_ == WindowKind::HIDDEN && GlfwBackend::gl_extension_supported(name);
+}
+
+void ScriptedBackend::sleep_milliseconds(uint32_t ms) {
+    now_ += ms;
+    slept_ += ms;
+}
+
+bool ScriptedBackend::joystick_present(int id) {
+    return joystick(id) != nullptr;
+}
+
+int ScriptedBackend::joystick_axis_count(int id) {
+    Joystick* j = joystick(id);
+    return j ? static_cast<int>(j->axes.size()) : 0;
+}
+
+int ScriptedBackend::joystick_button_count(int id) {
+    Joystick* j = joystick(id);
+    return j ? static_cast<int>(j->buttons.size()) : 0;
+}
+
+int ScriptedBackend::read_joystick_axes(int id, float* axes, int count) {
+    Joystick* j = joystick(id);
+    if (!j || !axes || count <= 0)
+        return 0;
+    int n = std::min(count, static_cast<int>(j->axes.size()));
+    std::copy_n(j->axes.begin(), n, axes);
+    return n;
+}
+
+int ScriptedBackend::read_joystick_buttons(int id, uint8_t* buttons, int count) {
+    Joystick* j = joystick(id);
+    if (!j || !buttons || count <= 0)
+        return 0;
+    int n = std::min(count, static_cast<int>(j->buttons.size()));
+    std::copy_n(j->buttons.begin(), n, buttons);
+    return n;
+}
+
+String ScriptedBackend::joystick_name(int id) {
+    Joystick* j = joystick(id);
+    return j ? j->name : String();
+}
+
+bool ScriptedBackend::mouse_button(int button) {
+    return button >= 0 && button < MOUSE_BUTTON_COUNT && mouse_buttons_[button];
+}
+
+} // namespace lum::platform

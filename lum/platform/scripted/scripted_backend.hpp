@@ -1,0 +1,139 @@
+#pragma once
+
+#include "lum/platform/glfw/glfw_backend.hpp"
+
+#include <array>
+#include <functional>
+#include <vector>
+
+namespace lum::platform {
+
+// A backend for tests: a virtual clock, and keys, focus, window size, window
+// close, joysticks and mouse set by the test. Scripted events (keys, focus,
+// resize, close) wait in a queue until the next poll_events, as real ones do;
+// joysticks and mouse are read live. sleep_milliseconds advances the clock
+// without sleeping.
+class ScriptedBackend : public GlfwBackend {
+  public:
+    enum class WindowKind {
+        // No window system at all: the window is only state, with no OpenGL.
+        VIRTUAL,
+        // A real hidden window gives the OpenGL context; its own input,
+        // focus, size and close events are ignored in favour of the script.
+        HIDDEN,
+    };
+
+    explicit ScriptedBackend(WindowKind kind = WindowKind::VIRTUAL, uint32_t start_ms = 0);
+    ~ScriptedBackend() override;
+
+    // Clock.
+    void advance(uint32_t ms) { now_ += ms; }
+    void set_time(uint32_t ms) { now_ = ms; }
+    // Milliseconds passed to sleep_milliseconds so far.
+    uint64_t slept() const { return slept_; }
+
+    // Keys, by Windows virtual-key code.
+    void key_down(int virtual_key);
+    void key_up(int virtual_key);
+    // Down and up between two polls: a tap shorter than a frame.
+    void tap_key(int virtual_key);
+
+    // The window: focus, a resize by the user, the window manager's close.
+    void set_active(bool active);
+    void resize(int width, int height);
+    void request_close();
+
+    // Joysticks (id 0..15): connect with a name and counts, then set states.
+    void connect_joystick(int id, const String& name, int axes, int buttons);
+    void disconnect_joystick(int id);
+    void set_joystick_axis(int id, int axis, float value);
+    void set_joystick_button(int id, int button, bool down);
+
+    // Mouse.
+    void set_mouse_position(int x, int y) { mouse_ = {x, y}; }
+    void set_mouse_button(int button, bool down);
+    void scroll(int steps) { wheel_ += steps; }
+
+    // Facts of the machine.
+    void set_desktop_mode(const VideoMode& mode) { desktop_ = mode; }
+    void set_monitor_count(int count) { monitors_ = count; }
+
+    // What the engine did with the window.
+    int poll_count() const { return polls_; }
+    int swap_count() const { return swaps_; }
+    int current_swap_interval() const { return interval_; }
+    const String& title() const { return title_; }
+
+    bool start_window_system() override;
+    void stop_window_system() override;
+    VideoMode desktop_mode() override { return started_ ? desktop_ : VideoMode{}; }
+    int monitor_count() override { return started_ ? monitors_ : 0; }
+
+    bool open_window(const WindowRequest& request) override;
+    void close_window() override;
+    bool context_current() override { return kind_ == WindowKind::HIDDEN && GlfwBackend::context_current(); }
+    bool window_open() override { return open_ && !closed_; }
+    bool window_active() override { return open_ && active_; }
+    Size window_size() override { return open_ ? size_ : Size{}; }
+    void set_window_size(int width, int height) override;
+    void set_window_title(const String& title) override;
+    void swap_buffers() override;
+    void swap_interval(int interval) override;
+    void poll_events() override;
+    GlProc gl_function(const char* name) override;
+    bool gl_extension_supported(const char* name) override;
+
+    uint32_t milliseconds() override { return now_; }
+    void sleep_milliseconds(uint32_t ms) override;
+
+    void keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) override { keys_.read(state); }
+
+    bool joystick_present(int id) override;
+    int joystick_axis_count(int id) override;
+    int joystick_button_count(int id) override;
+    int read_joystick_axes(int id, float* axes, int count) override;
+    int read_joystick_buttons(int id, uint8_t* buttons, int count) override;
+    String joystick_name(int id) override;
+
+    bool mouse_button(int button) override;
+    MousePosition mouse_position() override { return mouse_; }
+    int mouse_wheel() override { return wheel_; }
+
+  protected:
+    void on_native_size(int, int) override {}
+    void on_native_close() override {}
+    void on_native_key(int, bool) override {}
+    void on_native_scroll(double) override {}
+
+  private:
+    struct Joystick {
+        bool present = false;
+        String name;
+        std::vector<float> axes;
+        std::vector<uint8_t> buttons;
+    };
+    Joystick* joystick(int id);
+
+    WindowKind kind_;
+    uint32_t now_;
+    uint64_t slept_ = 0;
+    bool started_ = false;
+    bool open_ = false;
+    bool closed_ = false;
+    bool active_ = false;
+    Size size_;
+    String title_;
+    VideoMode desktop_{1280, 1024, 8, 8, 8};
+    int monitors_ = 1;
+    int polls_ = 0;
+    int swaps_ = 0;
+    int interval_ = 0;
+    KeyLatch keys_;
+    std::vector<std::function<void()>> pending_;
+    std::array<Joystick, JOYSTICK_COUNT> joysticks_;
+    MousePosition mouse_;
+    std::array<bool, MOUSE_BUTTON_COUNT> mouse_buttons_{};
+    int wheel_ = 0;
+};
+
+} // namespace lum::platform

@@ -1,0 +1,183 @@
+#include "lum/platform/scripted/scripted_backend.hpp"
+
+#include "lum/platform/joystick.hpp"
+#include "lum/platform/keyboard.hpp"
+#include "lum/platform/mouse.hpp"
+#include "lum/platform/time.hpp"
+#include "lum/platform/window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace lum::platform;
+
+namespace {
+
+// Installs a scripted backend with an open virtual window for one test.
+class Scripted : public testing::Test {
+  protected:
+    void SetUp() override {
+        use_backend(&script);
+        ASSERT_TRUE(start_window_system());
+        WindowRequest r;
+        r.width = 512;
+        r.height = 448;
+        r.title = lum::String("Halvane Bindwell");
+        ASSERT_TRUE(open_window(r));
+    }
+    void TearDown() override {
+        stop_window_system();
+        use_backend(nullptr);
+    }
+    uint8_t key(int vk) {
+        std::array<uint8_t, VIRTUAL_KEY_COUNT> state{};
+        keyboard_state(state.data());
+        return state[vk];
+    }
+
+    ScriptedBackend script{ScriptedBackend::WindowKind::VIRTUAL, 1000};
+};
+
+} // namespace
+
+TEST_F(Scripted, ClockStartsWhereToldAndSleepAdvancesItWithoutWaiting) {
+    EXPECT_EQ(milliseconds(), 1000u);
+    sleep_milliseconds(16);
+    EXPECT_EQ(milliseconds(), 1016u);
+    script.advance(4);
+    EXPECT_EQ(milliseconds(), 1020u);
+    EXPECT_EQ(script.slept(), 16u);
+}
+
+TEST_F(Scripted, ClockWrapsAt32Bits) {
+    script.set_time(0xFFFFFFF0u);
+    sleep_milliseconds(0x20);
+    EXPECT_EQ(milliseconds(), 0x10u);
+    // A difference taken across the wrap still gives the time passed.
+    EXPECT_EQ(milliseconds() - 0xFFFFFFF0u, 0x20u);
+}
+
+TEST_F(Scripted, KeysArriveWithThePollAndATapReadsDownOnce) {
+    script.tap_key(0x0D);
+    EXPECT_EQ(key(0x0D), 0) << "not before the poll";
+    poll_events();
+    EXPECT_EQ(key(0x0D), 0x80);
+    EXPECT_EQ(key(0x0D), 0);
+    script.key_down(0xA4);
+    poll_events();
+    EXPECT_EQ(key(0xA4), 0x80);
+    EXPECT_EQ(key(0x12), 0x80);
+    EXPECT_EQ(key(0xA4), 0x80);
+}
+
+TEST_F(Scripted, CloseRequestAsksTheHandlerAtThePoll) {
+    int asked = 0;
+    bool allow = false;
+    set_window_close_handler([&] {
+        ++asked;
+        return allow;
+    });
+    script.request_close();
+    EXPECT_TRUE(window_open());
+    poll_events();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(window_open()) << "the handler refused";
+    allow = true;
+    script.request_close();
+    poll_events();
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(window_open());
+}
+
+TEST_F(Scripted, ResizeIsReportedAtThePollAndKeptAsTheWindowSize) {
+    EXPECT_EQ(window_size().width, 512);
+    EXPECT_EQ(window_size().height, 448);
+    int reported_w = 0, reported_h = 0;
+    set_window_size_handler([&](int w, int h) {
+        reported_w = w;
+        reported_h = h;
+    });
+    set_window_size(768, 672);
+    EXPECT_EQ(reported_w, 0);
+    poll_events();
+    EXPECT_EQ(reported_w, 768);
+    EXPECT_EQ(reported_h, 672);
+    EXPECT_EQ(window_size().width, 768);
+    EXPECT_EQ(window_size().height, 672);
+}
+
+TEST_F(Scripted, FocusStartsOnAndLosingItDropsHeldKeys) {
+    EXPECT_TRUE(window_active());
+    script.key_down(0x41);
+    poll_events();
+    script.set_active(false);
+    poll_events();
+    EXPECT_FALSE(window_active());
+    EXPECT_EQ(key(0x41), 0);
+    script.set_active(true);
+    poll_events();
+    EXPECT_TRUE(window_active());
+}
+
+TEST_F(Scripted, JoysticksReadIntoCallerBuffersUpToTheCountAsked) {
+    EXPECT_FALSE(joystick_present(0));
+    script.connect_joystick(1, lum::String("Pad"), 4, 12);
+    EXPECT_TRUE(joystick_present(1));
+    EXPECT_EQ(joystick_axis_count(1), 4);
+    EXPECT_EQ(joystick_button_count(1), 12);
+    EXPECT_EQ(joystick_name(1), lum::String("Pad"));
+    script.set_joystick_axis(1, 2, -0.5f);
+    script.set_joystick_button(1, 11, true);
+    float axes[8] = {9, 9, 9, 9, 9, 9, 9, 9};
+    EXPECT_EQ(read_joystick_axes(1, axes, 8), 4);
+    EXPECT_EQ(axes[2], -0.5f);
+    EXPECT_EQ(axes[4], 9) << "nothing written past the device's axes";
+    uint8_t buttons[3] = {7, 7, 7};
+    EXPECT_EQ(read_joystick_buttons(1, buttons, 2), 2);
+    EXPECT_EQ(buttons[2], 7) << "nothing written past the count asked";
+    uint8_t all[12] = {};
+    read_joystick_buttons(1, all, 12);
+    EXPECT_EQ(all[11], 1);
+    script.disconnect_joystick(1);
+    EXPECT_FALSE(joystick_present(1));
+    EXPECT_EQ(read_joystick_axes(1, axes, 8), 0);
+    EXPECT_FALSE(joystick_present(-1));
+    EXPECT_FALSE(joystick_present(JOYSTICK_COUNT));
+}
+
+TEST_F(Scripted, MouseAndMachineFacts) {
+    script.set_mouse_position(10, 20);
+    script.set_mouse_button(1, true);
+    script.scroll(3);
+    script.scroll(-1);
+    EXPECT_EQ(mouse_position().x, 10);
+    EXPECT_EQ(mouse_position().y, 20);
+    EXPECT_TRUE(mouse_button(1));
+    EXPECT_FALSE(mouse_button(0));
+    EXPECT_FALSE(mouse_button(99));
+    EXPECT_EQ(mouse_wheel(), 2);
+    EXPECT_EQ(desktop_mode().width, 1280);
+    EXPECT_EQ(monitor_count(), 1);
+    script.set_monitor_count(2);
+    EXPECT_EQ(monitor_count(), 2);
+}
+
+TEST_F(Scripted, VirtualWindowHasNoOpenGl) {
+    EXPECT_FALSE(context_current());
+    EXPECT_EQ(gl_function("glGenFramebuffers"), nullptr);
+    swap_buffers();
+    swap_interval(1);
+    EXPECT_EQ(script.swap_count(), 1);
+    EXPECT_EQ(script.current_swap_interval(), 1);
+    EXPECT_EQ(script.title(), lum::String("Halvane Bindwell"));
+}
+
+TEST(ScriptedWindow, ClosedWindowSystemOpensNothing) {
+    ScriptedBackend script;
+    use_backend(&script);
+    EXPECT_FALSE(open_window(WindowRequest{}));
+    EXPECT_FALSE(window_open());
+    EXPECT_EQ(desktop_mode().width, 0);
+    use_backend(nullptr);
+}

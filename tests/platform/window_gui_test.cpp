@@ -1,0 +1,114 @@
+#include "lum/platform/keyboard.hpp"
+#include "lum/platform/scripted/scripted_backend.hpp"
+#include "lum/platform/time.hpp"
+#include "lum/platform/window.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+using namespace lum::platform;
+
+namespace {
+
+// The real window system with one hidden window for each test.
+class RealWindow : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(start_window_system()) << "needs a display (run under xvfb-run)";
+        WindowRequest r;
+        r.width = 320;
+        r.height = 240;
+        r.stencil_bits = 8;
+        r.visible = false;
+        r.title = lum::String("lum window test");
+        ASSERT_TRUE(open_window(r));
+    }
+    void TearDown() override {
+        set_window_size_handler(nullptr);
+        stop_window_system();
+    }
+};
+
+} // namespace
+
+TEST_F(RealWindow, OpensWithItsSizeAndACurrentContext) {
+    EXPECT_TRUE(window_open());
+    EXPECT_TRUE(context_current());
+    EXPECT_EQ(window_size().width, 320);
+    EXPECT_EQ(window_size().height, 240);
+    EXPECT_EQ(window_system_version().major, 3);
+    EXPECT_GE(monitor_count(), 1);
+}
+
+TEST_F(RealWindow, DesktopModeIsTheXvfbScreen) {
+    // The test scripts start Xvfb with "-screen 0 1280x1024x24".
+    VideoMode mode = desktop_mode();
+    EXPECT_EQ(mode.width, 1280);
+    EXPECT_EQ(mode.height, 1024);
+    EXPECT_EQ(mode.red_bits + mode.green_bits + mode.blue_bits, 24);
+}
+
+TEST_F(RealWindow, LookupGivesNullForFunctionsTheDriverDoesNotOffer) {
+    EXPECT_EQ(gl_function("glMadeUpFunction"), nullptr);
+    EXPECT_EQ(gl_function(nullptr), nullptr);
+    EXPECT_NE(gl_function("glGenFramebuffers"), nullptr);
+    EXPECT_NE(gl_function("glCreateProgram"), nullptr);
+    EXPECT_TRUE(gl_extension_supported("GL_ARB_framebuffer_object"));
+    EXPECT_FALSE(gl_extension_supported("GL_LUM_made_up"));
+}
+
+TEST_F(RealWindow, ResizeIsReportedThroughTheSizeHandler) {
+    int reported_w = 0, reported_h = 0;
+    set_window_size_handler([&](int w, int h) {
+        reported_w = w;
+        reported_h = h;
+    });
+    set_window_size(512, 448);
+    // The X server answers asynchronously; poll until it has (at most about 2 s).
+    for (int i = 0; i < 400 && reported_w != 512; ++i) {
+        poll_events();
+        sleep_milliseconds(5);
+    }
+    EXPECT_EQ(reported_w, 512);
+    EXPECT_EQ(reported_h, 448);
+    EXPECT_EQ(window_size().width, 512);
+}
+
+TEST_F(RealWindow, ClosingTheWindowEndsItsContextAndLookups) {
+    std::array<uint8_t, VIRTUAL_KEY_COUNT> keys{};
+    keyboard_state(keys.data());
+    for (uint8_t k : keys)
+        EXPECT_EQ(k, 0);
+    close_window();
+    EXPECT_FALSE(window_open());
+    EXPECT_FALSE(context_current());
+    EXPECT_FALSE(window_active());
+    EXPECT_EQ(gl_function("glGenFramebuffers"), nullptr);
+    EXPECT_EQ(window_size().width, 0);
+}
+
+TEST(ScriptedHiddenWindow, GivesARealContextWithScriptedFocusAndClose) {
+    ScriptedBackend script(ScriptedBackend::WindowKind::HIDDEN, 5000);
+    use_backend(&script);
+    ASSERT_TRUE(start_window_system());
+    WindowRequest r;
+    r.width = 256;
+    r.height = 224;
+    ASSERT_TRUE(open_window(r)); // asked visible, opened hidden
+    EXPECT_TRUE(context_current());
+    EXPECT_NE(gl_function("glBindFramebuffer"), nullptr);
+    EXPECT_EQ(milliseconds(), 5000u);
+    script.set_active(false);
+    poll_events();
+    EXPECT_FALSE(window_active());
+    set_window_close_handler([] { return true; });
+    script.request_close();
+    poll_events();
+    EXPECT_FALSE(window_open());
+    // The context stays until the window is destroyed, so drawing can finish.
+    EXPECT_TRUE(context_current());
+    stop_window_system();
+    EXPECT_FALSE(context_current());
+    use_backend(nullptr);
+}
