@@ -1,7 +1,7 @@
 #include "lum/app/system_profile.hpp"
 
-#include "lum/data/folders.hpp"
 #include "lum/app/language.hpp"
+#include "lum/data/folders.hpp"
 #include "lum/platform/system_info.hpp"
 #include "lum/text/format.hpp"
 
