@@ -1,8 +1,7 @@
 #pragma once
 
+#include "lum/data/file.hpp"
 #include "lum/text/string.hpp"
-
-#include <cstdio>
 
 namespace lum {
 
@@ -13,7 +12,7 @@ class TextLogFile {
     TextLogFile() = default;
     TextLogFile(const TextLogFile&) = delete;
     TextLogFile& operator=(const TextLogFile&) = delete;
-    virtual ~TextLogFile();
+    virtual ~TextLogFile() = default;
 
     // The format pattern of the file name; "{0}" is the user hash.
     virtual const char* file_name_pattern() const = 0;
@@ -27,7 +26,7 @@ class TextLogFile {
     String file_name(uint32_t user_hash) const;
 
   private:
-    std::FILE* file_ = nullptr;
+    File file_;
 };
 
 // The engine's debug log: "debuglog-XXXXXXXX.txt" in the working directory.

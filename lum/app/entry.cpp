@@ -7,6 +7,7 @@
 #include "lum/app/system_profile.hpp"
 #include "lum/core/runtime_warning.hpp"
 #include "lum/error/exception.hpp"
+#include "lum/graphics/picture_library.hpp"
 #include "lum/text/debug_out.hpp"
 
 #include <cstdio>
@@ -57,7 +58,9 @@ bool run_application(void (*app_main)(), int (*self_checks)()) {
         debug_out << "001 User Exception Catched"
                   << "\n";
     }
+    // The window system was registered when it started; the picture library goes last.
     run_shutdown_steps();
+    stop_picture_library();
     return true;
 }
 
