@@ -76,13 +76,13 @@ class Variant {
 // Never throws; a malformed pattern ends with a visible marker ("[Overflow]",
 // "[Err:Q]", ...). args holds count pointers to the arguments.
 String format_arguments(const String& pattern, const Variant* const* args, int count);
+// The same for a UTF-8 pattern: the result equals that of String(pattern), but
+// an all-ASCII pattern is read in place without building a String first.
+String format_arguments(const char* pattern, const Variant* const* args, int count);
 
-inline String Format(const String& pattern) {
-    return format_arguments(pattern, nullptr, 0);
-}
-template <typename... Args>
-requires(sizeof...(Args) >= 1 && sizeof...(Args) <= 6) String
-    Format(const String& pattern, const Args&... args) {
+namespace detail {
+template <typename Pattern, typename... Args>
+String format_with(const Pattern& pattern, const Args&... args) {
     // Arguments that already are Variants are passed without a copy.
     auto as_variant = [](const auto& a) -> decltype(auto) {
         if constexpr (std::same_as<std::decay_t<decltype(a)>, Variant>)
@@ -94,6 +94,24 @@ requires(sizeof...(Args) >= 1 && sizeof...(Args) <= 6) String
         const Variant* list[] = {&v...};
         return format_arguments(pattern, list, static_cast<int>(sizeof...(Args)));
     }(as_variant(args)...);
+}
+} // namespace detail
+
+inline String Format(const String& pattern) {
+    return format_arguments(pattern, nullptr, 0);
+}
+inline String Format(const char* pattern) {
+    return format_arguments(pattern, nullptr, 0);
+}
+template <typename... Args>
+requires(sizeof...(Args) >= 1 && sizeof...(Args) <= 6) String
+    Format(const String& pattern, const Args&... args) {
+    return detail::format_with(pattern, args...);
+}
+template <typename... Args>
+requires(sizeof...(Args) >= 1 && sizeof...(Args) <= 6) String
+    Format(const char* pattern, const Args&... args) {
+    return detail::format_with(pattern, args...);
 }
 
 } // namespace lum
