@@ -216,6 +216,16 @@ String::String(const std::string& utf8) : String(std::string_view(utf8)) {}
 String::String(std::string_view utf8) {
     auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
     auto* end = p + utf8.size();
+    // Short ASCII text, the most common kind, is widened in one pass.
+    if (utf8.size() <= 16) {
+        unsigned any = 0;
+        for (auto* q = p; q < end; ++q)
+            any |= *q;
+        if (any < 0x80) {
+            units_.assign(p, end);
+            return;
+        }
+    }
     size_t n = count_units(p, end);
     check_length(n);
     units_.resize(n);
