@@ -50,14 +50,13 @@ void apply_language(SystemProfile& p)
     p.language_english_name = String(row.english_name);
     p.language_native_name = String(row.native_name);
     std::string code = row.code;
-    const char* set = std::setlocale(LC_ALL, (code + ".UTF-8").c_str());
-    if (!set)
-        set = std::setlocale(LC_ALL, code.c_str());
-    if (!set)
-        set = std::setlocale(LC_ALL, "C");
+    if (!std::setlocale(LC_ALL, (code + ".UTF-8").c_str()) && !std::setlocale(LC_ALL, code.c_str()))
+        std::setlocale(LC_ALL, "C");
     // Numbers in the engine's texts always use ".", whatever the language.
     std::setlocale(LC_NUMERIC, "C");
-    p.locale = String(set ? set : "C");
+    // setlocale's text lives in a buffer that the next call reuses: copy it now.
+    const char* now = std::setlocale(LC_ALL, nullptr);
+    p.locale = String(std::string(now ? now : "C"));
 }
 
 } // namespace
