@@ -1,0 +1,277 @@
+// The block form of a Var: the indented YAML text the engine writes for every
+// document. Texts that YAML would read differently are quoted and escaped, so
+// every String written reads back as it was.
+
+#include "lum/data/atomic_file.hpp"
+#include "lum/data/file.hpp"
+#include "lum/data/utf8_codec.hpp"
+#include "lum/data/var.hpp"
+
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+namespace lum {
+
+namespace {
+
+// A quoted key longer than this may exceed libyaml's 1024-character limit for
+// simple keys, so it is written as an explicit "? " key instead.
+constexpr size_t LONGEST_SIMPLE_KEY = 1000;
+
+bool is_ascii_alnum(char16_t u) {
+    return (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
+}
+
+// Characters YAML cannot hold as they are, or would read as a line break, a
+// byte order mark or the end of a quoted text.
+bool must_escape(char32_t c) {
+    return c < 0x20 || c == U'"' || c == U'\\' || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+           c == 0xFEFF || c == 0xFFFE || c == 0xFFFF;
+}
+
+bool has_escape(const std::u16string& s) {
+    for (char16_t u : s)
+        if (must_escape(u))
+            return true;
+    return false;
+}
+
+enum class Start { STRICT, RELAXED };
+
+// True when s, written bare in block context, reads back as exactly s. With
+// RELAXED, "-", "?" and ":" may start it when a non-blank follows ("-5").
+bool reads_back_bare(const std::u16string& s, Start start) {
+    size_t n = s.size();
+    if (n == 0 || has_escape(s))
+        return false;
+    std::u16string_view indicators = u",[]{}#&*!|>'\"%@`";
+    std::u16string_view leading = u"-?:";
+    char16_t first = s[0];
+    if (indicators.find(first) != std::u16string_view::npos)
+        return false;
+    if (leading.find(first) != std::u16string_view::npos &&
+        (start == Start::STRICT || n == 1 || s[1] == u' '))
+        return false;
+    if (first == u' ' || s[n - 1] == u' ' || s[n - 1] == u':')
+        return false;
+    for (size_t i = 0; i + 1 < n; ++i) {
+        if ((s[i] == u':' && s[i + 1] == u' ') || (s[i] == u' ' && s[i + 1] == u'#'))
+            return false;
+    }
+    std::u16string_view view(s);
+    return !(view.starts_with(u"---") || view.starts_with(u"..."));
+}
+
+void put_hex(std::string& out, const char* prefix, char32_t c, int digits) {
+    static const char hex[] = "0123456789ABCDEF";
+    out += prefix;
+    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
+        out += hex[(c >> shift) & 0xF];
+}
+
+// s in double quotes, with YAML escapes for what cannot stand as it is.
+void append_quoted(std::string& out, const std::u16string& s) {
+    out += '"';
+    const char16_t* units = s.data();
+    size_t n = s.size();
+    size_t run = 0; // start of the units not yet written
+    size_t i = 0;
+    while (i < n) {
+        size_t width = 1;
+        char32_t c = code_point_at(units, n, i, width);
+        if (!must_escape(c)) {
+            i += width;
+            continue;
+        }
+        append_utf8(out, units + run, i - run);
+        switch (c) {
+        case U'"':
+            out += "\\\"";
+            break;
+        case U'\\':
+            out += "\\\\";
+            break;
+        case U'\t':
+            out += "\\t";
+            break;
+        case U'\n':
+            out += "\\n";
+            break;
+        case U'\r':
+            out += "\\r";
+            break;
+        default:
+            if (c <= 0xFF)
+                put_hex(out, "\\x", c, 2);
+            else
+                put_hex(out, "\\u", c, 4);
+        }
+        i += width;
+        run = i;
+    }
+    append_utf8(out, units + run, n - run);
+    out += '"';
+}
+
+void append_scalar(std::string& out, const Value& value) {
+    if (value.type() == ValueType::String) {
+        const std::u16string& s = value.text().units();
+        bool bare = true;
+        for (char16_t u : s)
+            if (!is_ascii_alnum(u)) {
+                bare = false;
+                break;
+            }
+        if (bare)
+            append_utf8(out, s.data(), s.size());
+        else
+            append_quoted(out, s);
+        return;
+    }
+    String text = value.to_string();
+    const std::u16string& s = text.units();
+    if (s.empty() || reads_back_bare(s, Start::RELAXED))
+        append_utf8(out, s.data(), s.size());
+    else
+        append_quoted(out, s);
+}
+
+void append_key(std::string& out, const String& key, int64_t depth) {
+    const std::u16string& s = key.units();
+    size_t start = out.size();
+    if (reads_back_bare(s, Start::STRICT))
+        append_utf8(out, s.data(), s.size());
+    else
+        append_quoted(out, s);
+    if (out.size() - start <= LONGEST_SIMPLE_KEY) {
+        out += ": ";
+        return;
+    }
+    out.insert(start, "? ");
+    out += '\n';
+    out.append(static_cast<size_t>(2 * depth), ' ');
+    out += ": ";
+}
+
+void unimplemented_kind(VarKind kind) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s: unimplemented - %d\n", "lum::Var::print_r", static_cast<int>(kind));
+}
+
+// Writes the block form without recursion: one frame per open collection.
+class BlockWriter {
+  public:
+    explicit BlockWriter(std::string& out) : out_(out) {}
+
+    void write(const Var& root, int32_t depth) {
+        open(root, depth);
+        while (!stack_.empty()) {
+            Frame& f = stack_.back();
+            const Var* child = nullptr;
+            int64_t depth_of_child = f.depth + 1;
+            if (f.var->is_list()) {
+                if (f.index >= f.var->count()) {
+                    stack_.pop_back();
+                    continue;
+                }
+                indent(f.depth);
+                out_ += "- ";
+                // Indices never written have no element and write as empty scalars.
+                if (f.element != f.var->list().end() && f.element->first == f.index) {
+                    child = &f.element->second;
+                    ++f.element;
+                }
+                ++f.index;
+            } else {
+                if (f.member == f.var->hash().end()) {
+                    stack_.pop_back();
+                    continue;
+                }
+                indent(f.depth);
+                append_key(out_, f.member->first, f.depth);
+                child = &f.member->second;
+                ++f.member;
+            }
+            if (child)
+                open(*child, depth_of_child); // may grow the stack: f is not used after this
+            else
+                out_ += '\n';
+        }
+    }
+
+  private:
+    struct Frame {
+        const Var* var;
+        int64_t depth;
+        int32_t index;
+        Var::List::const_iterator element;
+        Var::Hash::const_iterator member;
+    };
+
+    void indent(int64_t depth) {
+        if (depth > 0)
+            out_.append(static_cast<size_t>(2 * depth), ' ');
+    }
+
+    // Writes a scalar whole, or starts a collection and leaves its frame on the stack.
+    void open(const Var& v, int64_t depth) {
+        switch (v.kind()) {
+        case VarKind::SCALAR:
+            append_scalar(out_, v.value());
+            out_ += '\n';
+            return;
+        case VarKind::LIST:
+            if (v.count() == 0) {
+                if (depth > 0)
+                    out_ += "[]\n";
+                return;
+            }
+            break;
+        case VarKind::HASH:
+            if (v.hash().empty()) {
+                if (depth > 0)
+                    out_ += "{}\n";
+                return;
+            }
+            break;
+        default:
+            unimplemented_kind(v.kind());
+            return;
+        }
+        if (depth > 0)
+            out_ += '\n';
+        stack_.push_back(Frame{&v, depth, 0, v.list().begin(), v.hash().begin()});
+    }
+
+    std::string& out_;
+    std::vector<Frame> stack_;
+};
+
+} // namespace
+
+String Var::quoted_form() const {
+    std::string bytes;
+    append_scalar(bytes, value_);
+    std::u16string units;
+    append_utf16(units, bytes.data(), bytes.size());
+    return String(std::move(units));
+}
+
+std::string Var::block_form(int32_t depth) const {
+    std::string out;
+    BlockWriter(out).write(*this, depth);
+    return out;
+}
+
+void Var::print_r(File& file, int32_t depth) const {
+    std::string bytes = block_form(depth);
+    if (!bytes.empty())
+        file.write(bytes.data(), 1, bytes.size());
+}
+
+void Var::save(const Path& path) const {
+    AtomicFile::write_all(path, block_form(0));
+}
+
+} // namespace lum

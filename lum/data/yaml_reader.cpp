@@ -1,0 +1,207 @@
+// YAML into a Var through libyaml's event parser. Every scalar becomes a
+// String; tags, styles, anchors and aliases carry no meaning here.
+
+#include "lum/data/utf8_codec.hpp"
+#include "lum/data/var_readers.hpp"
+#include "lum/error/exception.hpp"
+
+#include <yaml.h>
+
+#include <vector>
+
+namespace lum {
+
+namespace {
+
+// Owns the parser and the current event, so every exit deletes both.
+class EventParser {
+  public:
+    explicit EventParser(std::string_view utf8) {
+        if (!yaml_parser_initialize(&parser_))
+            throw DataParseException();
+        yaml_parser_set_encoding(&parser_, YAML_UTF8_ENCODING);
+        yaml_parser_set_input_string(&parser_, reinterpret_cast<const unsigned char*>(utf8.data()),
+                                     utf8.size());
+    }
+    EventParser(const EventParser&) = delete;
+    EventParser& operator=(const EventParser&) = delete;
+    ~EventParser() {
+        drop_event();
+        yaml_parser_delete(&parser_);
+    }
+
+    // The next event; throws DataParseException on a syntax error.
+    const yaml_event_t& next() {
+        drop_event();
+        if (!yaml_parser_parse(&parser_, &event_))
+            throw DataParseException();
+        has_event_ = true;
+        return event_;
+    }
+
+  private:
+    void drop_event() {
+        if (has_event_)
+            yaml_event_delete(&event_);
+        has_event_ = false;
+    }
+
+    yaml_parser_t parser_;
+    yaml_event_t event_;
+    bool has_event_ = false;
+};
+
+String scalar_text(const yaml_event_t& event) {
+    std::u16string units;
+    append_utf16(units, reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length);
+    return String(std::move(units));
+}
+
+// Builds the Var from the events. A node in key position that is not a plain
+// scalar (a collection or an alias) is skipped together with its value, and
+// an alias in value position leaves the member null, so keys and values never
+// trade places.
+class TreeBuilder {
+  public:
+    explicit TreeBuilder(Var& root) : stack_{&root} {}
+
+    // False once the document is complete.
+    bool on_event(const yaml_event_t& event) {
+        switch (event.type) {
+        case YAML_NO_EVENT:
+        case YAML_DOCUMENT_END_EVENT:
+            return false;
+        case YAML_SCALAR_EVENT:
+            on_scalar(event);
+            return true;
+        case YAML_ALIAS_EVENT:
+            on_alias();
+            return true;
+        case YAML_SEQUENCE_START_EVENT:
+            on_start(VarKind::LIST);
+            return true;
+        case YAML_MAPPING_START_EVENT:
+            on_start(VarKind::HASH);
+            return true;
+        case YAML_SEQUENCE_END_EVENT:
+            return on_end(VarKind::LIST);
+        case YAML_MAPPING_END_EVENT:
+            return on_end(VarKind::HASH);
+        default:
+            return true;
+        }
+    }
+
+  private:
+    // Consumes the node if it is being skipped; true when it was.
+    bool skipped_node() {
+        if (skip_depth_ > 0)
+            return true;
+        if (skip_next_) {
+            skip_next_ = false;
+            return true;
+        }
+        return false;
+    }
+
+    void on_scalar(const yaml_event_t& event) {
+        if (skipped_node())
+            return;
+        Var& top = *stack_.back();
+        if (top.is_list()) {
+            top[top.count()].set_string(scalar_text(event));
+        } else if (top.is_hash()) {
+            if (pending_) {
+                pending_->set_string(scalar_text(event));
+                pending_ = nullptr;
+            } else {
+                pending_ = &top[scalar_text(event)];
+            }
+        } else {
+            top.set_string(scalar_text(event));
+        }
+    }
+
+    void on_alias() {
+        if (skipped_node())
+            return;
+        Var& top = *stack_.back();
+        if (!top.is_hash())
+            return;
+        if (pending_)
+            pending_ = nullptr;
+        else
+            skip_next_ = true;
+    }
+
+    void on_start(VarKind kind) {
+        if (++depth_ > Var::MAX_DEPTH)
+            throw_too_deep();
+        if (skip_depth_ > 0) {
+            ++skip_depth_;
+            return;
+        }
+        if (skip_next_) {
+            skip_next_ = false;
+            skip_depth_ = 1;
+            skipping_key_ = false;
+            return;
+        }
+        Var* target = nullptr;
+        if (!root_shaped_) {
+            root_shaped_ = true;
+            target = stack_.front();
+        } else if (pending_) {
+            target = pending_;
+            pending_ = nullptr;
+        } else if (stack_.back()->is_hash()) {
+            // A collection as a key: skip it and the value that follows.
+            skip_depth_ = 1;
+            skipping_key_ = true;
+            return;
+        } else {
+            Var& top = *stack_.back();
+            target = &top[top.count()];
+        }
+        if (kind == VarKind::LIST)
+            target->make_list();
+        else
+            target->make_hash();
+        if (target != stack_.front())
+            stack_.push_back(target);
+    }
+
+    // False when a mapping closes with only the root left: the document is done.
+    bool on_end(VarKind kind) {
+        --depth_;
+        if (skip_depth_ > 0) {
+            if (--skip_depth_ == 0 && skipping_key_)
+                skip_next_ = true;
+            return true;
+        }
+        if (stack_.size() > 1) {
+            stack_.pop_back();
+            return true;
+        }
+        return kind != VarKind::HASH;
+    }
+
+    std::vector<Var*> stack_;
+    Var* pending_ = nullptr;
+    bool root_shaped_ = false;
+    int32_t depth_ = 0;
+    int32_t skip_depth_ = 0;
+    bool skipping_key_ = false;
+    bool skip_next_ = false;
+};
+
+} // namespace
+
+void read_yaml(Var& target, std::string_view utf8) {
+    EventParser parser(utf8);
+    TreeBuilder builder(target);
+    while (builder.on_event(parser.next())) {
+    }
+}
+
+} // namespace lum

@@ -1,0 +1,154 @@
+#include "data/var_dump.hpp"
+#include "lum/data/file.hpp"
+#include "lum/data/path.hpp"
+#include "lum/data/scramble.hpp"
+#include "lum/data/var.hpp"
+#include "lum/error/exception.hpp"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+
+using lum::DataParseException;
+using lum::FileOpenException;
+using lum::Path;
+using lum::String;
+using lum::Var;
+using lum::test::dump;
+namespace fs = std::filesystem;
+
+namespace {
+
+// A fresh folder for one test, removed afterwards.
+class TempFolder {
+  public:
+    TempFolder() {
+        std::random_device seed;
+        path_ = fs::temp_directory_path() / ("lum_var_test_" + std::to_string(seed()));
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path_, ignored);
+    }
+    fs::path operator/(const std::string& name) const { return path_ / name; }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+Path engine_path(const fs::path& p) {
+    return Path(String(p.string()));
+}
+
+std::string read_bytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void write_bytes(const fs::path& p, const std::string& bytes) {
+    std::ofstream out(p, std::ios::binary);
+    out << bytes;
+}
+
+std::string listing(const fs::path& folder) {
+    std::string names;
+    for (const auto& e : fs::directory_iterator(folder))
+        names += e.path().filename().string() + " ";
+    return names;
+}
+
+} // namespace
+
+TEST(VarFile, SaveWritesTheBlockFormAndLoadReadsItBack) {
+    TempFolder dir;
+    Var v;
+    v["Joypad0"]["A"][0] = lum::Value(2);
+    v["text"].set_string(String(u"\"quoted\"\tand\\ \u00e9\u3042 \U0001F600"));
+    v.save(engine_path(dir / "doc.yaml"));
+    EXPECT_EQ(read_bytes(dir / "doc.yaml"), "Joypad0: \n  A: \n    - 2\ntext: \"\\\"quoted\\\"\\tand\\\\ "
+                                            "\u00e9\u3042 \xF0\x9F\x98\x80\"\n");
+    Var back;
+    back.load(engine_path(dir / "doc.yaml"));
+    // The file layer's UTF-8 decoder turns characters above U+FFFF into U+3013.
+    EXPECT_EQ(back["text"].to_string().units(), u"\"quoted\"\tand\\ \u00e9\u3042 \u3013");
+    EXPECT_EQ(back["Joypad0"]["A"][0].to_int64(), 2);
+
+    // A shorter document replaces the whole file.
+    Var small;
+    small["a"].set_string("b");
+    small.save(engine_path(dir / "doc.yaml"));
+    EXPECT_EQ(read_bytes(dir / "doc.yaml"), "a: b\n");
+    EXPECT_EQ(listing(dir.path()), "doc.yaml ");
+}
+
+TEST(VarFile, AFailedSaveThrowsAndLeavesTheOldFileAlone) {
+    TempFolder dir;
+    Var v;
+    v["a"].set_string("new");
+
+    // The target is a folder: nothing can be renamed over it.
+    fs::create_directories(dir / "taken.yaml" / "inside");
+    EXPECT_THROW(v.save(engine_path(dir / "taken.yaml")), FileOpenException);
+    EXPECT_TRUE(fs::is_directory(dir / "taken.yaml" / "inside"));
+    EXPECT_EQ(listing(dir.path()), "taken.yaml ");
+
+    // The folder to write in is a plain file.
+    write_bytes(dir / "plain", "old");
+    EXPECT_THROW(v.save(engine_path(dir / "plain" / "x.yaml")), FileOpenException);
+    EXPECT_EQ(read_bytes(dir / "plain"), "old");
+}
+
+TEST(VarFile, LoadDetectsEachFormatAndReportsFailures) {
+    TempFolder dir;
+    write_bytes(dir / "settings.ini", "[window]\nwidth=640\r\nheight = 480\n");
+    Var ini;
+    ini.load(engine_path(dir / "settings.ini"));
+    EXPECT_EQ(dump(ini), "{window: {height: '480', width: '640'}}");
+
+    // A byte order mark at the start is dropped by the file layer.
+    write_bytes(dir / "bom.yaml", "\xEF\xBB\xBFk: [v]\n");
+    Var bom;
+    bom.load(engine_path(dir / "bom.yaml"));
+    EXPECT_EQ(dump(bom), "{k: ['v']}");
+
+    // A scrambled asset reads like its plain text.
+    write_bytes(dir / "asset.yaml", lum::scrambled_file("- one\n- two\n"));
+    Var asset;
+    asset.load(engine_path(dir / "asset.yaml"));
+    EXPECT_EQ(dump(asset), "['one', 'two']");
+
+    Var missing;
+    missing["default"].set_string("kept");
+    EXPECT_THROW(missing.load(engine_path(dir / "missing.yaml")), FileOpenException);
+    EXPECT_EQ(dump(missing), "{default: 'kept'}");
+
+    write_bytes(dir / "empty.yaml", "");
+    missing.load(engine_path(dir / "empty.yaml"));
+    EXPECT_EQ(dump(missing), "{default: 'kept'}");
+
+    write_bytes(dir / "broken.yaml", "a: 1\nb: : :\n");
+    Var broken;
+    EXPECT_THROW(broken.load(engine_path(dir / "broken.yaml")), DataParseException);
+    EXPECT_EQ(dump(broken), "{a: '1', b: ~}");
+}
+
+TEST(VarFile, PrintRWritesToAnOpenFile) {
+    TempFolder dir;
+    Var v;
+    v["k"][0].set_string("a b");
+    {
+        lum::File f;
+        f.open(engine_path(dir / "out.yaml"), lum::FILE_WRITE);
+        f.write_text(String("top: "));
+        v.print_r(f, 1);
+        f.close();
+    }
+    EXPECT_EQ(read_bytes(dir / "out.yaml"), "top: \n  k: \n    - \"a b\"\n");
+}

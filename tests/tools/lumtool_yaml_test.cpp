@@ -1,0 +1,114 @@
+#include "support/run_process.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+using lum::run_process;
+using lum::RunResult;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string sample_path(const std::string& name) {
+    return std::string(LUM_TEST_DATA_DIR) + "/data/" + name;
+}
+
+std::string read_bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+RunResult lumtool_yaml(const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {LUM_LUMTOOL_PATH, "yaml"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run_process(argv);
+}
+
+// A failure: status 1, nothing on standard output, one line on standard error
+// that names the file and mentions what.
+void expect_failure(const RunResult& r, const std::string& file, const std::string& what) {
+    EXPECT_EQ(r.exit_status, 1);
+    EXPECT_EQ(r.stdout_text, "");
+    EXPECT_EQ(std::count(r.stderr_text.begin(), r.stderr_text.end(), '\n'), 1) << r.stderr_text;
+    EXPECT_EQ(r.stderr_text.rfind("lumtool: ", 0), 0u) << r.stderr_text;
+    EXPECT_NE(r.stderr_text.find(file), std::string::npos) << r.stderr_text;
+    EXPECT_NE(r.stderr_text.find(what), std::string::npos) << r.stderr_text;
+}
+
+class TempFolder {
+  public:
+    TempFolder() {
+        std::random_device seed;
+        path_ = fs::temp_directory_path() / ("lumtool_yaml_test_" + std::to_string(seed()));
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    std::string write(const std::string& name, const std::string& bytes) const {
+        std::string p = (path_ / name).string();
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p;
+    }
+
+    std::string folder() const { return path_.string(); }
+
+  private:
+    fs::path path_;
+};
+
+} // namespace
+
+TEST(LumtoolYaml, PrintsTheEngineBlockFormOfEachSample) {
+    std::string keyboard = read_bytes(sample_path("keyboard_default.yaml"));
+    for (const char* name : {"keyboard_default.yaml", "keyboard_crlf.yaml", "keyboard_other_writer.yaml"}) {
+        RunResult r = lumtool_yaml({sample_path(name)});
+        EXPECT_EQ(r.exit_status, 0) << name;
+        EXPECT_EQ(r.stdout_text, keyboard) << name;
+        EXPECT_EQ(r.stderr_text, "") << name;
+    }
+    RunResult joypad = lumtool_yaml({sample_path("joypad_example.yaml")});
+    EXPECT_EQ(joypad.stdout_text, read_bytes(sample_path("joypad_example.yaml")));
+}
+
+TEST(LumtoolYaml, ReadsSectionFilesAndAnEmptyDocument) {
+    TempFolder dir;
+    RunResult r = lumtool_yaml({dir.write("a.ini", "[win dow]\nwidth = 640\n[x.y]\nk: \"v\"\n")});
+    EXPECT_EQ(r.exit_status, 0);
+    EXPECT_EQ(r.stdout_text, "win dow: \n  width: 640\nx: \n  y: \n    k: \"\\\"v\\\"\"\n");
+    r = lumtool_yaml({dir.write("empty.yaml", "")});
+    EXPECT_EQ(r.exit_status, 0);
+    EXPECT_EQ(r.stdout_text, "\n");
+}
+
+TEST(LumtoolYaml, FailuresNameTheFileAndExitWithStatusOne) {
+    TempFolder dir;
+    std::string missing = (fs::temp_directory_path() / "lumtool_yaml_no_such_file.yaml").string();
+    expect_failure(lumtool_yaml({missing}), "lumtool_yaml_no_such_file.yaml", "No such file or directory");
+
+    std::string broken = dir.write("broken.yaml", "a: 1\nb: [x, y\nc: 3\n");
+    expect_failure(lumtool_yaml({broken}), broken, "line ");
+
+    std::string deep = dir.write("deep.yaml", "key: " + std::string(300, '[') + std::string(300, ']'));
+    expect_failure(lumtool_yaml({deep}), deep, "256");
+
+    expect_failure(lumtool_yaml({dir.folder()}), dir.folder(), "Is a directory");
+}
+
+TEST(LumtoolYaml, UsageErrorsExitWithStatusTwo) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{}, std::vector<std::string>{"a", "b"}}) {
+        RunResult r = lumtool_yaml(args);
+        EXPECT_EQ(r.exit_status, 2);
+        EXPECT_EQ(r.stdout_text, "");
+        EXPECT_NE(r.stderr_text.find("usage: lumtool yaml FILE"), std::string::npos) << r.stderr_text;
+    }
+}
