@@ -133,6 +133,14 @@ void File::read_all(TextEncoding code, String& out) {
     if (!stream_)
         return;
     std::string bytes;
+    // Room for the whole rest of the file at once, so the buffer never moves.
+    long here = std::ftell(stream_);
+    if (here >= 0 && std::fseek(stream_, 0, SEEK_END) == 0) {
+        long size = std::ftell(stream_);
+        std::fseek(stream_, here, SEEK_SET);
+        if (size > here)
+            bytes.reserve(static_cast<size_t>(size - here));
+    }
     char chunk[16384];
     for (;;) {
         size_t got = read_payload(reinterpret_cast<uint8_t*>(chunk), sizeof chunk);

@@ -409,15 +409,39 @@ Char String::At(int32_t i) const {
 void String::append_utf8(const char* utf8, const char* end) {
     auto* p = reinterpret_cast<const unsigned char*>(utf8);
     auto* e = reinterpret_cast<const unsigned char*>(end);
-    while (p < e && *p != 0) {
-        bool illegal = *p >= 0x80 && *p <= 0xC1;
-        char16_t u = fetch(p, e);
-        // A zero unit from FE or FF is appended too; an illegal lead ends the append.
-        units_.push_back(u);
-        if (illegal)
+    // Never more units than bytes: write in place, then cut to what was written.
+    size_t start = units_.size();
+    check_length(start + static_cast<size_t>(e - p));
+    units_.resize(start + static_cast<size_t>(e - p));
+    char16_t* out = units_.data() + start;
+    char16_t* o = out;
+    while (p < e) {
+        unsigned b = p[0];
+        if (b == 0)
             break;
+        if (b < 0x80) {
+            *o++ = static_cast<char16_t>(b);
+            ++p;
+        } else if (b >= 0xC2 && b <= 0xDF && e - p >= 2 && (p[1] & 0xC0) == 0x80) {
+            *o++ = static_cast<char16_t>(((b & 0x1F) << 6) | (p[1] & 0x3F));
+            p += 2;
+        } else if (b >= 0xE0 && b <= 0xEF && e - p >= 3 && (p[1] & 0xC0) == 0x80 && (p[2] & 0xC0) == 0x80) {
+            *o++ = static_cast<char16_t>((b << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
+            p += 3;
+        } else {
+            bool illegal = b >= 0x80 && b <= 0xC1;
+            // A zero unit from FE or FF is appended too; an illegal lead ends the append.
+            *o++ = fetch(p, e);
+            if (illegal)
+                break;
+        }
     }
-    check_length(units_.size());
+    units_.resize(start + static_cast<size_t>(o - out));
+}
+
+String& String::append_utf8(std::string_view utf8) {
+    append_utf8(utf8.data(), utf8.data() + utf8.size());
+    return *this;
 }
 
 String& String::operator+=(const String& s) {

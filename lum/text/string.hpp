@@ -83,6 +83,11 @@ class String {
     String& operator+=(const std::string& utf8);
     // Appends one unit; a zero Char appends nothing.
     String& operator+=(Char c);
+    // Appends decoded UTF-8 as += does: up to the first zero byte; an illegal
+    // lead byte appends one unit 0 and ends the append.
+    String& append_utf8(std::string_view utf8);
+    // Makes room for n units in all, so that appends up to that length do not reallocate.
+    void reserve(int32_t n) { units_.reserve(n > 0 ? static_cast<size_t>(n) : 0); }
     template <typename T>
     String& append(const T& v) {
         return *this += v;

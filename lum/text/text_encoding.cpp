@@ -2,6 +2,8 @@
 
 #include "lum/text/extended_ascii.hpp"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 
 namespace lum {
@@ -12,21 +14,22 @@ const char byte_order_mark[] = "\xEF\xBB\xBF";
 
 // Appends one line at a time so that a bad byte or a NUL cuts off only its own
 // line: the UTF-8 append stops at a zero byte and after an illegal lead byte.
+// Line by line, as a text stream reads it: each line (with its line feed) is
+// appended as zero-terminated UTF-8, so a zero byte cuts off the rest of its
+// line, and a byte order mark is dropped at the start of the first line only.
 void decode_utf8(String& target, const uint8_t* bytes, size_t size) {
-    std::string line;
-    line.reserve(1024);
-    bool first_line = true;
-    for (size_t i = 0; i < size; ++i) {
-        line.push_back(static_cast<char>(bytes[i]));
-        if (first_line && line.size() == 3 && line == byte_order_mark)
-            line.clear();
-        if (bytes[i] != '\n')
-            continue;
-        target += line.c_str();
-        line.clear();
-        first_line = false;
+    const char* p = reinterpret_cast<const char*>(bytes);
+    const char* end = p + size;
+    if (size >= 3 && std::memcmp(p, byte_order_mark, 3) == 0)
+        p += 3;
+    target.reserve(static_cast<int32_t>(std::min<size_t>(size, String::MAX_LENGTH)));
+    while (p < end) {
+        const char* eol = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        const char* next = eol ? eol + 1 : end;
+        const char* zero = static_cast<const char*>(std::memchr(p, 0, static_cast<size_t>(next - p)));
+        target.append_utf8(std::string_view(p, static_cast<size_t>((zero ? zero : next) - p)));
+        p = next;
     }
-    target += line.c_str();
 }
 
 template <typename Converter>

@@ -225,3 +225,15 @@ TEST(String, AppendingAndConcatenation) {
     t.At(0) = u'Q';
     EXPECT_EQ(s, String("abçd"));
 }
+
+TEST(String, AppendingUtf8DecodesEveryFormAndStopsAtZero)
+{
+    String s("x");
+    s.append_utf8(std::string_view("a\xC3\xA9\xE3\x81\x82\xF0\x9F\x98\x80z\0tail", 16));
+    EXPECT_EQ(s, String(u"xa\u00E9\u3042\u3013z"));
+    String t;
+    t.reserve(64);
+    t.append_utf8("line1\n");
+    t.append_utf8("\xE3\x81"); // cut short: the bits read so far make the unit
+    EXPECT_EQ(t, String(u"line1\n\u3040"));
+}
