@@ -7,10 +7,10 @@
 namespace {
 
 // The six suites as run_self_checks runs them, without its six summary lines.
-void BM_SixSelfChecks(benchmark::State& state)
-{
-    lum::SelfCheck (*const suites[])() = {lum::unit_test_color, lum::unit_test_random, lum::unit_test_format,
-                                          lum::unit_test_char,  lum::unit_test_string, lum::unit_test_cpp_extends};
+void BM_SixSelfChecks(benchmark::State& state) {
+    lum::SelfCheck (*const suites[])() = {lum::unit_test_color,  lum::unit_test_random,
+                                          lum::unit_test_format, lum::unit_test_char,
+                                          lum::unit_test_string, lum::unit_test_cpp_extends};
     for (auto _ : state) {
         int errors = 0;
         for (auto suite : suites)

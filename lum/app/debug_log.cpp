@@ -12,8 +12,7 @@ String TextLogFile::file_name(uint32_t user_hash) const {
     return Format(String(file_name_pattern()), user_hash);
 }
 
-void TextLogFile::write_line(const String& text)
-{
+void TextLogFile::write_line(const String& text) {
     if (!file_.is_open()) {
         try {
             file_.open(Path(file_name(SystemProfile::instance().user_hash)), FILE_WRITE);

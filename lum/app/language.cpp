@@ -33,21 +33,18 @@ constexpr int32_t FALLBACK = 21;
 
 } // namespace
 
-const Language& language_row(int32_t index)
-{
+const Language& language_row(int32_t index) {
     return (index >= 0 && index < FALLBACK) ? rows[index] : rows[FALLBACK];
 }
 
-const Language& language_for_locale_id(int32_t locale_id)
-{
+const Language& language_for_locale_id(int32_t locale_id) {
     for (const auto& row : rows)
         if (row.locale_id != 0 && row.locale_id == locale_id)
             return row;
     return rows[FALLBACK];
 }
 
-const Language& language_for_locale_name(const String& name)
-{
+const Language& language_for_locale_name(const String& name) {
     std::string text = name.to_utf8();
     text = text.substr(0, text.find_first_of(".@"));
     for (const auto& row : rows)

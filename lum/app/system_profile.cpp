@@ -42,8 +42,7 @@ String architecture_of(const String& machine) {
 
 // Chooses the language row from the locale environment and sets the process
 // locale to its code: "ja_JP.UTF-8" when that locale exists, else "ja_JP", else "C".
-void apply_language(SystemProfile& p)
-{
+void apply_language(SystemProfile& p) {
     const Language& row = language_for_locale_name(platform::locale_environment());
     p.language_index = row.index;
     p.language_code = String(row.code);

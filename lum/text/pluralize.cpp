@@ -24,8 +24,7 @@ constexpr Irregular irregulars[] = {
     {"AXIS", "AXES"}, {"INDEX", "INDICES"}, {"DIE", "DICE"},
 };
 
-bool equals_ascii(const std::u16string& word, std::string_view text)
-{
+bool equals_ascii(const std::u16string& word, std::string_view text) {
     if (word.size() != text.size())
         return false;
     for (size_t i = 0; i < text.size(); ++i)
@@ -34,12 +33,15 @@ bool equals_ascii(const std::u16string& word, std::string_view text)
     return true;
 }
 
-char16_t lowered(char16_t u) { return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u; }
+char16_t lowered(char16_t u) {
+    return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u;
+}
 
-bool is_ascii_vowel(char16_t u) { return u == u'a' || u == u'e' || u == u'i' || u == u'o' || u == u'u'; }
+bool is_ascii_vowel(char16_t u) {
+    return u == u'a' || u == u'e' || u == u'i' || u == u'o' || u == u'u';
+}
 
-bool has_lower(const std::u16string& word)
-{
+bool has_lower(const std::u16string& word) {
     for (char16_t u : word) {
         if (Char(u).is_lower())
             return true;
@@ -48,8 +50,7 @@ bool has_lower(const std::u16string& word)
 }
 
 // The first keep units of word followed by the ASCII ending.
-String with_ending(const std::u16string& word, size_t keep, const char* ending)
-{
+String with_ending(const std::u16string& word, size_t keep, const char* ending) {
     std::u16string out;
     size_t extra = std::strlen(ending);
     out.reserve(keep + extra);
@@ -61,8 +62,7 @@ String with_ending(const std::u16string& word, size_t keep, const char* ending)
 
 } // namespace
 
-String pluralize(const String& word)
-{
+String pluralize(const String& word) {
     const std::u16string& units = word.units();
     // An empty word has no plural; the rules below would make "s" out of nothing.
     if (units.empty())

@@ -74,15 +74,13 @@ char16_t fetch(const unsigned char*& p, const unsigned char* end) {
 // Number of units the UTF-8 text decodes to; 0 when a continuation byte stands
 // where a sequence should start.
 // True when the eight bytes at p are all ASCII.
-inline bool ascii8(const unsigned char* p)
-{
+inline bool ascii8(const unsigned char* p) {
     uint64_t w;
     std::memcpy(&w, p, 8);
     return (w & 0x8080808080808080ull) == 0;
 }
 
-size_t count_units(const unsigned char* p, const unsigned char* end)
-{
+size_t count_units(const unsigned char* p, const unsigned char* end) {
     size_t n = 0;
     while (p < end) {
         if (end - p >= 8 && ascii8(p)) {
@@ -116,8 +114,7 @@ size_t count_units(const unsigned char* p, const unsigned char* end)
 
 // Decodes n units. Well-formed one-, two- and three-byte sequences are decoded
 // inline; everything else goes through fetch.
-void decode_units(const unsigned char* p, const unsigned char* end, char16_t* out, size_t n)
-{
+void decode_units(const unsigned char* p, const unsigned char* end, char16_t* out, size_t n) {
     size_t i = 0;
     while (i < n) {
         if (p >= end) {
@@ -264,8 +261,7 @@ String::String(const StringRef& ref) {
         units_.assign(ref.data(), static_cast<size_t>(ref.length()));
 }
 
-std::string String::to_utf8() const
-{
+std::string String::to_utf8() const {
     size_t bytes = 0;
     for (char16_t u : units_)
         bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;

@@ -6,8 +6,7 @@
 
 using namespace lum;
 
-TEST(Language, LocaleIdentifiersSelectTheirRowsAndOthersFallBack)
-{
+TEST(Language, LocaleIdentifiersSelectTheirRowsAndOthersFallBack) {
     EXPECT_EQ(language_for_locale_id(1041).index, 11);
     EXPECT_EQ(std::string(language_for_locale_id(1041).code), "ja_JP");
     EXPECT_EQ(std::string(language_for_locale_id(1041).english_name), "Japanese");
@@ -17,8 +16,7 @@ TEST(Language, LocaleIdentifiersSelectTheirRowsAndOthersFallBack)
     EXPECT_EQ(std::string(language_for_locale_id(0).code), "C");
 }
 
-TEST(Language, LocaleNamesMapThroughTheirCode)
-{
+TEST(Language, LocaleNamesMapThroughTheirCode) {
     EXPECT_EQ(language_for_locale_name(String("ja_JP.UTF-8")).index, 11);
     EXPECT_EQ(language_for_locale_name(String("de_DE@euro")).index, 1);
     EXPECT_EQ(language_for_locale_name(String("en_GB")).index, 4);

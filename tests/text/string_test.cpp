@@ -226,8 +226,7 @@ TEST(String, AppendingAndConcatenation) {
     EXPECT_EQ(s, String("abçd"));
 }
 
-TEST(String, AppendingUtf8DecodesEveryFormAndStopsAtZero)
-{
+TEST(String, AppendingUtf8DecodesEveryFormAndStopsAtZero) {
     String s("x");
     s.append_utf8(std::string_view("a\xC3\xA9\xE3\x81\x82\xF0\x9F\x98\x80z\0tail", 16));
     EXPECT_EQ(s, String(u"xa\u00E9\u3042\u3013z"));

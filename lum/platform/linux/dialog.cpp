@@ -93,14 +93,14 @@ int run_dialog(const std::vector<std::string>& args) {
 // xmessage (x11-utils) is on every X desktop our scripts set up; each button
 // ends the program with its own status.
 DialogChoice xmessage(const std::vector<Button>& buttons, const std::string& title, const std::string& text) {
-    std::string spec;
+    std::string button_list;
     for (size_t i = 0; i < buttons.size(); ++i) {
         if (i)
-            spec += ",";
-        spec += std::string(buttons[i].label) + ":" + std::to_string(10 + i);
+            button_list += ",";
+        button_list += std::string(buttons[i].label) + ":" + std::to_string(10 + i);
     }
     int status = run_dialog(
-        {"xmessage", "-center", "-title", title, "-buttons", spec, "-default", buttons.front().label, text});
+        {"xmessage", "-center", "-title", title, "-buttons", button_list, "-default", buttons.front().label, text});
     size_t index = status >= 10 ? static_cast<size_t>(status - 10) : 0;
     return index < buttons.size() ? buttons[index].choice : buttons.front().choice;
 }
