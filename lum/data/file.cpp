@@ -133,6 +133,14 @@ void File::read_all(TextEncoding code, String& out) {
     if (!stream_)
         return;
     std::string bytes;
+    read_all_bytes(bytes);
+    decode_text(out, bytes, code);
+}
+
+void File::read_all_bytes(std::string& bytes) {
+    bytes.clear();
+    if (!stream_)
+        return;
     // Room for the whole rest of the file at once, so the buffer never moves.
     long here = std::ftell(stream_);
     if (here >= 0 && std::fseek(stream_, 0, SEEK_END) == 0) {
@@ -150,7 +158,6 @@ void File::read_all(TextEncoding code, String& out) {
     }
     if (std::ferror(stream_))
         throw IOException(Format("cannot read '{0}': {1}", full_path_, error_text_));
-    decode_text(out, bytes, code);
 }
 
 // The C library needs a positioning call between writing and reading the

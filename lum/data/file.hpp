@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 namespace lum {
 
@@ -42,6 +43,9 @@ class File {
     // unimplemented - N" on standard error and leaves out empty. Throws
     // IOException when the system fails to read the file.
     void read_all(TextEncoding code, String& out);
+    // Replaces bytes with the rest of the file's payload, undecoded. Throws
+    // IOException when the system fails to read the file.
+    void read_all_bytes(std::string& bytes);
 
     // Writes the text as UTF-8 and one line feed (0A).
     void write_line(const String& text);

@@ -4,6 +4,7 @@
 #include "lum/data/scramble.hpp"
 #include "lum/data/var.hpp"
 #include "lum/error/exception.hpp"
+#include "lum/text/text_encoding.hpp"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,80 @@ TEST(VarFile, LoadDetectsEachFormatAndReportsFailures) {
     Var broken;
     EXPECT_THROW(broken.load(engine_path(dir / "broken.yaml")), DataParseException);
     EXPECT_EQ(dump(broken), "{a: '1', b: ~}");
+}
+
+// The Var that load gives for these bytes, or "throws".
+std::string loaded(const TempFolder& dir, const std::string& bytes) {
+    write_bytes(dir / "doc.yaml", bytes);
+    Var v;
+    try {
+        v.load(engine_path(dir / "doc.yaml"));
+    } catch (const DataParseException&) {
+        return "throws";
+    }
+    return dump(v);
+}
+
+// The same bytes read the long way: decoded by the text layer, then parsed.
+std::string decoded_then_parsed(const std::string& bytes) {
+    String text;
+    lum::decode_text(text, bytes, lum::ENCODING_UTF8);
+    Var v;
+    try {
+        v.parse(text, Var::detect_format(text));
+    } catch (const DataParseException&) {
+        return "throws";
+    }
+    return dump(v);
+}
+
+TEST(VarFile, LoadReadsAnyBytesLikeTheTextLayerDecodesThem) {
+    TempFolder dir;
+    // A NUL cuts the rest of its line, line feed included.
+    EXPECT_EQ(loaded(dir, std::string("- x\0y\n- z\n", 10)), "['x- z']");
+    // A character above U+FFFF reads as U+3013.
+    write_bytes(dir / "wide.yaml", "k: a\xF0\x9F\x98\x80\n");
+    Var wide;
+    wide.load(engine_path(dir / "wide.yaml"));
+    EXPECT_EQ(wide["k"].to_string().units(), u"a\u3013");
+    // A two-byte lead takes the next byte whatever it is: C3 28 is U+00E8.
+    write_bytes(dir / "bad.yaml", "- \xC3(x\n");
+    Var bad;
+    bad.load(engine_path(dir / "bad.yaml"));
+    EXPECT_EQ(bad[0].to_string().units(), u"\u00E8x");
+    // An encoded surrogate becomes a lone surrogate, which YAML gets as U+FFFD.
+    write_bytes(dir / "surrogate.yaml", "- \xED\xA0\x80\n");
+    Var surrogate;
+    surrogate.load(engine_path(dir / "surrogate.yaml"));
+    EXPECT_EQ(surrogate[0].to_string().units(), u"\uFFFD");
+    // The file layer drops one byte order mark and YAML drops the next.
+    write_bytes(dir / "bom.yaml", "\xEF\xBB\xBF\xEF\xBB\xBFk: \xC3\xA9\n");
+    Var bom;
+    bom.load(engine_path(dir / "bom.yaml"));
+    ASSERT_EQ(bom.hash().size(), 1u);
+    EXPECT_EQ(bom.hash().begin()->first.units(), u"k");
+    EXPECT_EQ(bom.hash().begin()->second.to_string().units(), u"\u00E9");
+
+    const std::string documents[] = {
+        "a: 1\nb: [x, y]\n",
+        "\xEF\xBB\xBF- \xE3\x81\x82\n",
+        std::string("a: x\0y\nb: z\n", 12),
+        std::string("- \xE0\x80\x80\n"),
+        "k: a\x80"
+        "b\nm: c\n",
+        "- \xC0\n",
+        "- a\xFE\n",
+        "- \xE3\x81\n",
+        "k: \xF4\x8F\xBF\xBF\n",
+        "\xE3\x80\x80[s]\n\xE3\x80\x80x=1\n",
+        "\xE3\x80\x80- a\n\xE3\x80\x80- b\n",
+        "\xC2\xA0[s]\nx=1\n",
+        "[s]\nx=\xE6\x97\xA5\n",
+        "{\"a\": 1}\n",
+        "- \xEF\xBF\xBF\xED\x9F\xBF\xEE\x80\x80\n",
+    };
+    for (const std::string& bytes : documents)
+        EXPECT_EQ(loaded(dir, bytes), decoded_then_parsed(bytes)) << bytes;
 }
 
 TEST(VarFile, PrintRWritesToAnOpenFile) {
