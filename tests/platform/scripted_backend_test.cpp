@@ -58,19 +58,6 @@ TEST_F(Scripted, ClockWrapsAt32Bits) {
     EXPECT_EQ(milliseconds() - 0xFFFFFFF0u, 0x20u);
 }
 
-TEST_F(Scripted, KeysArriveWithThePollAndATapReadsDownOnce) {
-    script.tap_key(0x0D);
-    EXPECT_EQ(key(0x0D), 0) << "not before the poll";
-    poll_events();
-    EXPECT_EQ(key(0x0D), 0x80);
-    EXPECT_EQ(key(0x0D), 0);
-    script.key_down(0xA4);
-    poll_events();
-    EXPECT_EQ(key(0xA4), 0x80);
-    EXPECT_EQ(key(0x12), 0x80);
-    EXPECT_EQ(key(0xA4), 0x80);
-}
-
 TEST_F(Scripted, CloseRequestAsksTheHandlerAtThePoll) {
     int asked = 0;
     bool allow = false;
@@ -88,23 +75,6 @@ TEST_F(Scripted, CloseRequestAsksTheHandlerAtThePoll) {
     poll_events();
     EXPECT_EQ(asked, 2);
     EXPECT_FALSE(window_open());
-}
-
-TEST_F(Scripted, ResizeIsReportedAtThePollAndKeptAsTheWindowSize) {
-    EXPECT_EQ(window_size().width, 512);
-    EXPECT_EQ(window_size().height, 448);
-    int reported_w = 0, reported_h = 0;
-    set_window_size_handler([&](int w, int h) {
-        reported_w = w;
-        reported_h = h;
-    });
-    set_window_size(768, 672);
-    EXPECT_EQ(reported_w, 0);
-    poll_events();
-    EXPECT_EQ(reported_w, 768);
-    EXPECT_EQ(reported_h, 672);
-    EXPECT_EQ(window_size().width, 768);
-    EXPECT_EQ(window_size().height, 672);
 }
 
 TEST_F(Scripted, FocusStartsOnAndLosingItDropsHeldKeys) {
@@ -146,17 +116,7 @@ TEST_F(Scripted, JoysticksReadIntoCallerBuffersUpToTheCountAsked) {
     EXPECT_FALSE(joystick_present(JOYSTICK_COUNT));
 }
 
-TEST_F(Scripted, MouseAndMachineFacts) {
-    script.set_mouse_position(10, 20);
-    script.set_mouse_button(1, true);
-    script.scroll(3);
-    script.scroll(-1);
-    EXPECT_EQ(mouse_position().x, 10);
-    EXPECT_EQ(mouse_position().y, 20);
-    EXPECT_TRUE(mouse_button(1));
-    EXPECT_FALSE(mouse_button(0));
-    EXPECT_FALSE(mouse_button(99));
-    EXPECT_EQ(mouse_wheel(), 2);
+TEST_F(Scripted, MachineFactsAreTheScripts) {
     EXPECT_EQ(desktop_mode().width, 1280);
     EXPECT_EQ(monitor_count(), 1);
     script.set_monitor_count(2);
@@ -171,13 +131,4 @@ TEST_F(Scripted, VirtualWindowHasNoOpenGl) {
     EXPECT_EQ(script.swap_count(), 1);
     EXPECT_EQ(script.current_swap_interval(), 1);
     EXPECT_EQ(script.title(), lum::String("Halvane Bindwell"));
-}
-
-TEST(ScriptedWindow, ClosedWindowSystemOpensNothing) {
-    ScriptedBackend script;
-    use_backend(&script);
-    EXPECT_FALSE(open_window(WindowRequest{}));
-    EXPECT_FALSE(window_open());
-    EXPECT_EQ(desktop_mode().width, 0);
-    use_backend(nullptr);
 }

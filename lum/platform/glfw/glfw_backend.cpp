@@ -1,26 +1,15 @@
 #include "lum/platform/glfw/glfw_backend.hpp"
 
-#include "lum/platform/glfw/virtual_keys.hpp"
-
 #include <GLFW/glfw3.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 
 namespace lum::platform {
 
 namespace {
-
-GlfwBackend* owner_of(GLFWwindow* w) {
-    return static_cast<GlfwBackend*>(glfwGetWindowUserPointer(w));
-}
-
-void report_glfw_error(int code, const char* text) {
-    std::fprintf(stderr, "lum.platform: GLFW error 0x%X: %s\n", code, text ? text : "");
-}
 
 bool valid_joystick(int id) {
     return id >= 0 && id < JOYSTICK_COUNT;
@@ -28,49 +17,21 @@ bool valid_joystick(int id) {
 
 } // namespace
 
-// The window system calls these through static trampolines; they reach the
-// backend through the window's user pointer.
-struct GlfwCallbacks {
-    static void size(GLFWwindow* w, int width, int height) { owner_of(w)->on_native_size(width, height); }
-    static void close(GLFWwindow* w) { owner_of(w)->on_native_close(); }
-    static void key(GLFWwindow* w, int key, int, int action, int) {
-        if (action == GLFW_REPEAT)
-            return;
-        owner_of(w)->on_native_key(virtual_key_of_glfw_key(key), action == GLFW_PRESS);
-    }
-    static void scroll(GLFWwindow* w, double, double dy) { owner_of(w)->on_native_scroll(dy); }
-};
-
-GlfwBackend::~GlfwBackend() {
-    // At process exit the window system may already be gone; only tidy up
-    // what this object started.
-    if (started_)
-        stop_window_system();
-}
-
 bool GlfwBackend::start_window_system() {
-    if (started_)
-        return true;
-    glfwSetErrorCallback(report_glfw_error);
-    started_ = glfwInit() == GLFW_TRUE;
-    return started_;
+    return window_.start();
 }
 
 void GlfwBackend::stop_window_system() {
     close_window();
-    if (started_)
-        glfwTerminate();
-    started_ = false;
+    window_.stop();
 }
 
 Version GlfwBackend::window_system_version() {
-    Version v;
-    glfwGetVersion(&v.major, &v.minor, &v.revision);
-    return v;
+    return GlfwWindow::library_version();
 }
 
 VideoMode GlfwBackend::desktop_mode() {
-    if (!started_)
+    if (!window_.started())
         return {};
     GLFWmonitor* monitor = glfwGetPrimaryMonitor();
     const GLFWvidmode* mode = monitor ? glfwGetVideoMode(monitor) : nullptr;
@@ -80,117 +41,66 @@ VideoMode GlfwBackend::desktop_mode() {
 }
 
 int GlfwBackend::monitor_count() {
-    if (!started_)
+    if (!window_.started())
         return 0;
     int count = 0;
     glfwGetMonitors(&count);
     return count;
 }
 
-bool GlfwBackend::open_window(const WindowRequest& r) {
-    if (!started_)
-        return false;
+bool GlfwBackend::open_window(const WindowRequest& request) {
     close_window();
-    glfwDefaultWindowHints();
-    glfwWindowHint(GLFW_RED_BITS, r.red_bits);
-    glfwWindowHint(GLFW_GREEN_BITS, r.green_bits);
-    glfwWindowHint(GLFW_BLUE_BITS, r.blue_bits);
-    glfwWindowHint(GLFW_ALPHA_BITS, r.alpha_bits);
-    glfwWindowHint(GLFW_DEPTH_BITS, r.depth_bits);
-    glfwWindowHint(GLFW_STENCIL_BITS, r.stencil_bits);
-    glfwWindowHint(GLFW_VISIBLE, r.visible ? GLFW_TRUE : GLFW_FALSE);
-    std::string title = r.title.to_utf8();
-    window_ = glfwCreateWindow(std::max(1, r.width), std::max(1, r.height), title.c_str(), nullptr, nullptr);
-    if (!window_)
-        return false;
-    glfwMakeContextCurrent(window_);
-    glfwSetWindowUserPointer(window_, this);
-    glfwSetWindowSizeCallback(window_, GlfwCallbacks::size);
-    glfwSetWindowCloseCallback(window_, GlfwCallbacks::close);
-    glfwSetKeyCallback(window_, GlfwCallbacks::key);
-    glfwSetScrollCallback(window_, GlfwCallbacks::scroll);
-    facts_known_ = false;
-    keys_.release_all();
-    wheel_ = 0;
-    return true;
+    return window_.open(request, this);
 }
 
 void GlfwBackend::close_window() {
-    if (!window_)
-        return;
-    glfwDestroyWindow(window_);
-    window_ = nullptr;
-    facts_known_ = false;
+    window_.close();
     keys_.release_all();
+    wheel_ = 0;
 }
 
 bool GlfwBackend::context_current() {
-    return window_ && glfwGetCurrentContext() == window_;
+    return window_.context_current();
 }
 
 bool GlfwBackend::window_open() {
-    return window_ && !glfwWindowShouldClose(window_);
+    return window_.handle() && !window_.close_requested();
 }
 
 bool GlfwBackend::window_active() {
-    return window_ && glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
+    return window_.focused();
 }
 
 Size GlfwBackend::window_size() {
-    Size s;
-    if (window_)
-        glfwGetWindowSize(window_, &s.width, &s.height);
-    return s;
+    return window_.size();
 }
 
 void GlfwBackend::set_window_size(int width, int height) {
-    if (window_)
-        glfwSetWindowSize(window_, std::max(1, width), std::max(1, height));
+    window_.set_size(width, height);
 }
 
 void GlfwBackend::set_window_title(const String& title) {
-    if (window_)
-        glfwSetWindowTitle(window_, title.to_utf8().c_str());
+    window_.set_title(title);
 }
 
 void GlfwBackend::swap_buffers() {
-    if (window_)
-        glfwSwapBuffers(window_);
+    window_.swap_buffers();
 }
 
 void GlfwBackend::swap_interval(int interval) {
-    if (window_)
-        glfwSwapInterval(interval);
+    window_.swap_interval(interval);
 }
 
 void GlfwBackend::poll_events() {
-    if (started_)
-        glfwPollEvents();
-}
-
-const GlContextFacts& GlfwBackend::context_facts() {
-    if (!facts_known_) {
-        facts_.major = glfwGetWindowAttrib(window_, GLFW_CONTEXT_VERSION_MAJOR);
-        facts_.minor = glfwGetWindowAttrib(window_, GLFW_CONTEXT_VERSION_MINOR);
-        facts_.ext_framebuffer_object = glfwExtensionSupported("GL_EXT_framebuffer_object") == GLFW_TRUE;
-        facts_.arb_framebuffer_object = glfwExtensionSupported("GL_ARB_framebuffer_object") == GLFW_TRUE;
-        facts_known_ = true;
-    }
-    return facts_;
+    window_.poll_events();
 }
 
 GlProc GlfwBackend::gl_function(const char* name) {
-    if (!window_ || !name || glfwGetCurrentContext() != window_)
-        return nullptr;
-    if (!gl_function_offered(name, context_facts()))
-        return nullptr;
-    return glfwGetProcAddress(name);
+    return window_.proc_address(name);
 }
 
 bool GlfwBackend::gl_extension_supported(const char* name) {
-    if (!window_ || !name || glfwGetCurrentContext() != window_)
-        return false;
-    return glfwExtensionSupported(name) == GLFW_TRUE;
+    return window_.extension_supported(name);
 }
 
 uint32_t GlfwBackend::milliseconds() {
@@ -212,7 +122,7 @@ void GlfwBackend::keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) {
 }
 
 bool GlfwBackend::joystick_present(int id) {
-    return started_ && valid_joystick(id) && glfwJoystickPresent(GLFW_JOYSTICK_1 + id) == GLFW_TRUE;
+    return window_.started() && valid_joystick(id) && glfwJoystickPresent(GLFW_JOYSTICK_1 + id) == GLFW_TRUE;
 }
 
 int GlfwBackend::joystick_axis_count(int id) {
@@ -256,16 +166,16 @@ String GlfwBackend::joystick_name(int id) {
 }
 
 bool GlfwBackend::mouse_button(int button) {
-    if (!window_ || button < 0 || button >= MOUSE_BUTTON_COUNT)
+    if (!window_.handle() || button < 0 || button >= MOUSE_BUTTON_COUNT)
         return false;
-    return glfwGetMouseButton(window_, GLFW_MOUSE_BUTTON_1 + button) == GLFW_PRESS;
+    return glfwGetMouseButton(window_.handle(), GLFW_MOUSE_BUTTON_1 + button) == GLFW_PRESS;
 }
 
 MousePosition GlfwBackend::mouse_position() {
-    if (!window_)
+    if (!window_.handle())
         return {};
     double x = 0, y = 0;
-    glfwGetCursorPos(window_, &x, &y);
+    glfwGetCursorPos(window_.handle(), &x, &y);
     return {static_cast<int>(std::floor(x)), static_cast<int>(std::floor(y))};
 }
 
@@ -273,23 +183,22 @@ int GlfwBackend::mouse_wheel() {
     return static_cast<int>(std::lround(wheel_));
 }
 
-void GlfwBackend::on_native_size(int width, int height) {
+void GlfwBackend::on_size(int width, int height) {
     report_size(width, height);
 }
 
-void GlfwBackend::on_native_close() {
-    if (!ask_close())
-        glfwSetWindowShouldClose(window_, GLFW_FALSE);
+bool GlfwBackend::on_close() {
+    return ask_close();
 }
 
-void GlfwBackend::on_native_key(int virtual_key, bool down) {
+void GlfwBackend::on_key(int virtual_key, bool down) {
     if (down)
         keys_.press(virtual_key);
     else
         keys_.release(virtual_key);
 }
 
-void GlfwBackend::on_native_scroll(double steps) {
+void GlfwBackend::on_scroll(double steps) {
     wheel_ += steps;
 }
 

@@ -1,26 +1,15 @@
 #pragma once
 
 #include "lum/platform/backend.hpp"
-#include "lum/platform/gl_lookup.hpp"
+#include "lum/platform/glfw/glfw_window.hpp"
 #include "lum/platform/key_latch.hpp"
-
-struct GLFWwindow;
-
-namespace lum::platform {
-struct GlfwCallbacks;
-}
 
 namespace lum::platform {
 
 // The real backend: GLFW 3 for the window, context, events, keys, mouse and
 // joysticks; the monotonic clock and nanosleep for time.
-class GlfwBackend : public Backend {
+class GlfwBackend final : public Backend, private GlfwWindowEvents {
   public:
-    GlfwBackend() = default;
-    GlfwBackend(const GlfwBackend&) = delete;
-    GlfwBackend& operator=(const GlfwBackend&) = delete;
-    ~GlfwBackend() override;
-
     bool start_window_system() override;
     void stop_window_system() override;
     Version window_system_version() override;
@@ -57,25 +46,13 @@ class GlfwBackend : public Backend {
     MousePosition mouse_position() override;
     int mouse_wheel() override;
 
-  protected:
-    // Events from the window system, called from poll_events. A backend that
-    // scripts its own events overrides these to ignore the real ones.
-    virtual void on_native_size(int width, int height);
-    virtual void on_native_close();
-    virtual void on_native_key(int virtual_key, bool down);
-    virtual void on_native_scroll(double steps);
-
-    bool started() const { return started_; }
-    bool has_window() const { return window_ != nullptr; }
-
   private:
-    friend struct GlfwCallbacks;
-    const GlContextFacts& context_facts();
+    void on_size(int width, int height) override;
+    bool on_close() override;
+    void on_key(int virtual_key, bool down) override;
+    void on_scroll(double steps) override;
 
-    bool started_ = false;
-    GLFWwindow* window_ = nullptr;
-    bool facts_known_ = false;
-    GlContextFacts facts_;
+    GlfwWindow window_;
     KeyLatch keys_;
     double wheel_ = 0;
 };

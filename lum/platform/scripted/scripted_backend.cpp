@@ -6,11 +6,6 @@ namespace lum::platform {
 
 ScriptedBackend::ScriptedBackend(WindowKind kind, uint32_t start_ms) : kind_(kind), now_(start_ms) {}
 
-ScriptedBackend::~ScriptedBackend() {
-    if (started_)
-        stop_window_system();
-}
-
 void ScriptedBackend::key_down(int vk) {
     pending_.push_back([this, vk] { keys_.press(vk); });
 }
@@ -36,8 +31,8 @@ void ScriptedBackend::set_active(bool active) {
 void ScriptedBackend::resize(int width, int height) {
     width = std::max(1, width);
     height = std::max(1, height);
-    if (kind_ == WindowKind::HIDDEN)
-        GlfwBackend::set_window_size(width, height);
+    // The hidden window follows at once, so that its framebuffer has the size.
+    context_.set_size(width, height);
     pending_.push_back([this, width, height] {
         if (!open_)
             return;
@@ -91,8 +86,13 @@ void ScriptedBackend::set_mouse_button(int button, bool down) {
         mouse_buttons_[button] = down;
 }
 
+void ScriptedBackend::scroll(int steps) {
+    if (open_)
+        wheel_ += steps;
+}
+
 bool ScriptedBackend::start_window_system() {
-    if (kind_ == WindowKind::HIDDEN && !GlfwBackend::start_window_system())
+    if (kind_ == WindowKind::HIDDEN && !context_.start())
         return false;
     started_ = true;
     return true;
@@ -100,8 +100,7 @@ bool ScriptedBackend::start_window_system() {
 
 void ScriptedBackend::stop_window_system() {
     close_window();
-    if (kind_ == WindowKind::HIDDEN)
-        GlfwBackend::stop_window_system();
+    context_.stop();
     started_ = false;
 }
 
@@ -112,27 +111,28 @@ bool ScriptedBackend::open_window(const WindowRequest& request) {
     if (kind_ == WindowKind::HIDDEN) {
         WindowRequest hidden = request;
         hidden.visible = false;
-        if (!GlfwBackend::open_window(hidden))
+        if (!context_.open(hidden, nullptr))
             return false;
     }
     open_ = true;
-    closed_ = false;
     // A new window has the focus at once, as on the real desktop.
     active_ = true;
     size_ = {std::max(1, request.width), std::max(1, request.height)};
     title_ = request.title;
-    keys_.release_all();
+    // Like a real window, a new one has heard of no press yet.
+    mouse_buttons_.fill(false);
     pending_.clear();
     return true;
 }
 
 void ScriptedBackend::close_window() {
-    if (kind_ == WindowKind::HIDDEN)
-        GlfwBackend::close_window();
+    context_.close();
     open_ = false;
     closed_ = false;
     active_ = false;
     size_ = {};
+    keys_.release_all();
+    wheel_ = 0;
 }
 
 void ScriptedBackend::set_window_size(int width, int height) {
@@ -142,26 +142,24 @@ void ScriptedBackend::set_window_size(int width, int height) {
 
 void ScriptedBackend::set_window_title(const String& title) {
     title_ = title;
-    if (kind_ == WindowKind::HIDDEN)
-        GlfwBackend::set_window_title(title);
+    context_.set_title(title);
 }
 
 void ScriptedBackend::swap_buffers() {
     ++swaps_;
-    if (kind_ == WindowKind::HIDDEN)
-        GlfwBackend::swap_buffers();
+    context_.swap_buffers();
 }
 
 void ScriptedBackend::swap_interval(int interval) {
     interval_ = interval;
-    if (kind_ == WindowKind::HIDDEN)
-        GlfwBackend::swap_interval(interval);
+    context_.swap_interval(interval);
 }
 
 void ScriptedBackend::poll_events() {
     ++polls_;
-    if (kind_ == WindowKind::HIDDEN)
-        GlfwBackend::poll_events();
+    // The hidden window's own events are dropped, but the window system
+    // still wants them handled.
+    context_.poll_events();
     // Handlers may script more events; those wait for the next poll.
     auto events = std::move(pending_);
     pending_.clear();
@@ -170,11 +168,11 @@ void ScriptedBackend::poll_events() {
 }
 
 GlProc ScriptedBackend::gl_function(const char* name) {
-    return kind_ == WindowKind::HIDDEN ? GlfwBackend::gl_function(name) : nullptr;
+    return context_.proc_address(name);
 }
 
 bool ScriptedBackend::gl_extension_supported(const char* name) {
-    return kind_ == WindowKind::HIDDEN && GlfwBackend::gl_extension_supported(name);
+    return context_.extension_supported(name);
 }
 
 void ScriptedBackend::sleep_milliseconds(uint32_t ms) {
@@ -220,7 +218,7 @@ String ScriptedBackend::joystick_name(int id) {
 }
 
 bool ScriptedBackend::mouse_button(int button) {
-    return button >= 0 && button < MOUSE_BUTTON_COUNT && mouse_buttons_[button];
+    return open_ && button >= 0 && button < MOUSE_BUTTON_COUNT && mouse_buttons_[button];
 }
 
 } // namespace lum::platform

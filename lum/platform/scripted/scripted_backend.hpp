@@ -1,6 +1,8 @@
 #pragma once
 
-#include "lum/platform/glfw/glfw_backend.hpp"
+#include "lum/platform/backend.hpp"
+#include "lum/platform/glfw/glfw_window.hpp"
+#include "lum/platform/key_latch.hpp"
 
 #include <array>
 #include <functional>
@@ -12,19 +14,21 @@ namespace lum::platform {
 // close, joysticks and mouse set by the test. Scripted events (keys, focus,
 // resize, close) wait in a queue until the next poll_events, as real ones do;
 // joysticks and mouse are read live. sleep_milliseconds advances the clock
-// without sleeping.
-class ScriptedBackend : public GlfwBackend {
+// without sleeping. Mouse buttons and position read as released and (0, 0)
+// while no window is open; a new window starts with every button up and the
+// wheel at 0.
+class ScriptedBackend final : public Backend {
   public:
     enum class WindowKind {
         // No window system at all: the window is only state, with no OpenGL.
         VIRTUAL,
-        // A real hidden window gives the OpenGL context; its own input,
-        // focus, size and close events are ignored in favour of the script.
+        // A real hidden window gives the OpenGL context; the window system's
+        // input, focus, size and close events for it are dropped: the script
+        // alone decides those.
         HIDDEN,
     };
 
     explicit ScriptedBackend(WindowKind kind = WindowKind::VIRTUAL, uint32_t start_ms = 0);
-    ~ScriptedBackend() override;
 
     // Clock.
     void advance(uint32_t ms) { now_ += ms; }
@@ -52,7 +56,8 @@ class ScriptedBackend : public GlfwBackend {
     // Mouse.
     void set_mouse_position(int x, int y) { mouse_ = {x, y}; }
     void set_mouse_button(int button, bool down);
-    void scroll(int steps) { wheel_ += steps; }
+    // Wheel steps over the open window (none without one).
+    void scroll(int steps);
 
     // Facts of the machine.
     void set_desktop_mode(const VideoMode& mode) { desktop_ = mode; }
@@ -66,12 +71,13 @@ class ScriptedBackend : public GlfwBackend {
 
     bool start_window_system() override;
     void stop_window_system() override;
+    Version window_system_version() override { return GlfwWindow::library_version(); }
     VideoMode desktop_mode() override { return started_ ? desktop_ : VideoMode{}; }
     int monitor_count() override { return started_ ? monitors_ : 0; }
 
     bool open_window(const WindowRequest& request) override;
     void close_window() override;
-    bool context_current() override { return kind_ == WindowKind::HIDDEN && GlfwBackend::context_current(); }
+    bool context_current() override { return context_.context_current(); }
     bool window_open() override { return open_ && !closed_; }
     bool window_active() override { return open_ && active_; }
     Size window_size() override { return open_ ? size_ : Size{}; }
@@ -96,14 +102,8 @@ class ScriptedBackend : public GlfwBackend {
     String joystick_name(int id) override;
 
     bool mouse_button(int button) override;
-    MousePosition mouse_position() override { return mouse_; }
+    MousePosition mouse_position() override { return open_ ? mouse_ : MousePosition{}; }
     int mouse_wheel() override { return wheel_; }
-
-  protected:
-    void on_native_size(int, int) override {}
-    void on_native_close() override {}
-    void on_native_key(int, bool) override {}
-    void on_native_scroll(double) override {}
 
   private:
     struct Joystick {
@@ -115,6 +115,8 @@ class ScriptedBackend : public GlfwBackend {
     Joystick* joystick(int id);
 
     WindowKind kind_;
+    // The hidden window of WindowKind::HIDDEN; never started for VIRTUAL.
+    GlfwWindow context_;
     uint32_t now_;
     uint64_t slept_ = 0;
     bool started_ = false;

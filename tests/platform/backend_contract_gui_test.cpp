@@ -1,0 +1,109 @@
+// The backend contract against the GLFW backend on a real X display, with
+// xdotool standing in for the person.
+
+#include "backend_contract.hpp"
+
+#include "lum/platform/glfw/glfw_backend.hpp"
+#include "support/run_process.hpp"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace lum::platform::contract {
+
+namespace {
+
+// xdotool's key names for the virtual keys the cases use.
+const std::map<int, std::string> KEY_NAMES = {{0x41, "a"}, {0x0D, "Return"}, {0xA4, "Alt_L"}};
+
+// The person's actions are gathered into one xdotool run, which puts the
+// pointer into the window first (keys and buttons go to the window under it)
+// and ends by moving it to a mark: where the case asked it to be, else a spot
+// near the corner. Once the backend sees the pointer at the mark, X has sent
+// every event of the run before it, so one more poll delivers them all.
+class GlfwDriver {
+  public:
+    Backend& backend() { return glfw_; }
+
+    bool open(int width, int height) {
+        WindowRequest r;
+        r.width = width;
+        r.height = height;
+        r.title = String("lum contract " + std::to_string(++opened_));
+        if (!open_window(r))
+            return false;
+        RunResult found = run_process({"xdotool", "search", "--name", "^" + r.title.to_utf8() + "$"});
+        window_id_ = found.stdout_text.substr(0, found.stdout_text.find('\n'));
+        return !window_id_.empty();
+    }
+
+    void settle() {
+        Mark mark = moved_ ? moved_to_ : (last_mark_ == Mark{2, 3} ? Mark{3, 2} : Mark{2, 3});
+        ASSERT_FALSE(mark == last_mark_) << "a mark where the pointer already is proves nothing";
+        std::vector<std::string> argv = {"xdotool", "mousemove", "--window", window_id_, "1", "1"};
+        argv.insert(argv.end(), actions_.begin(), actions_.end());
+        for (const std::string& w : {std::string("mousemove"), std::string("--window"), window_id_,
+                                     std::to_string(mark.x), std::to_string(mark.y)})
+            argv.push_back(w);
+        RunResult r = run_process(argv);
+        ASSERT_EQ(r.exit_status, 0) << r.stderr_text;
+        actions_.clear();
+        moved_ = false;
+        last_mark_ = mark;
+        for (int i = 0; i < 400; ++i) {
+            poll_events();
+            MousePosition p = mouse_position();
+            if (p.x == mark.x && p.y == mark.y)
+                break;
+            sleep_milliseconds(5);
+        }
+        poll_events();
+    }
+
+    void user_resize(int width, int height) {
+        actions_.insert(actions_.end(),
+                        {"windowsize", window_id_, std::to_string(width), std::to_string(height)});
+    }
+    void tap_key(int vk) { actions_.insert(actions_.end(), {"key", KEY_NAMES.at(vk)}); }
+    void key_down(int vk) { actions_.insert(actions_.end(), {"keydown", KEY_NAMES.at(vk)}); }
+    void key_up(int vk) { actions_.insert(actions_.end(), {"keyup", KEY_NAMES.at(vk)}); }
+    void move_mouse(int x, int y) {
+        moved_ = true;
+        moved_to_ = {x, y};
+    }
+    void press_mouse(int button, bool down) {
+        // GLFW counts buttons from 0 as left, right, middle; X from 1 as left, middle, right.
+        static const char* const X_BUTTONS[] = {"1", "3", "2", "8", "9", "10", "11", "12"};
+        actions_.insert(actions_.end(), {down ? "mousedown" : "mouseup", X_BUTTONS[button]});
+    }
+    void scroll(int steps) {
+        for (int i = 0; i < std::abs(steps); ++i)
+            actions_.insert(actions_.end(), {"click", steps > 0 ? "4" : "5"});
+    }
+    std::string shown_title() {
+        RunResult r = run_process({"xdotool", "getwindowname", window_id_});
+        return r.stdout_text.substr(0, r.stdout_text.find('\n'));
+    }
+
+  private:
+    struct Mark {
+        int x = -1;
+        int y = -1;
+        bool operator==(const Mark&) const = default;
+    };
+
+    GlfwBackend glfw_;
+    std::string window_id_;
+    std::vector<std::string> actions_;
+    bool moved_ = false;
+    Mark moved_to_;
+    Mark last_mark_;
+    int opened_ = 0;
+};
+
+} // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Glfw, BackendContract, GlfwDriver);
+
+} // namespace lum::platform::contract
