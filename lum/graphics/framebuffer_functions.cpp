@@ -5,6 +5,8 @@
 #include "lum/text/format.hpp"
 
 #include <string>
+#include <type_traits>
+#include <utility>
 
 namespace lum {
 
@@ -14,60 +16,77 @@ namespace {
 
 FramebufferEntryPoints loaded;
 
-template <typename Slot>
-void set(Slot& slot, platform::GlProc f) {
-    slot = reinterpret_cast<Slot>(f);
+// One function: its plain name and its slot in the table.
+struct Slot {
+    const char* name;
+    void (*store)(FramebufferEntryPoints&, platform::GlProc);
+    bool (*filled)(const FramebufferEntryPoints&);
+};
+
+template <auto Member>
+constexpr Slot slot(const char* name) {
+    using Pointer = std::remove_reference_t<decltype(std::declval<FramebufferEntryPoints&>().*Member)>;
+    return {name,
+            [](FramebufferEntryPoints& t, platform::GlProc f) { t.*Member = reinterpret_cast<Pointer>(f); },
+            [](const FramebufferEntryPoints& t) { return t.*Member != nullptr; }};
 }
 
-// The table from the pointers found, in the order of FRAMEBUFFER_FUNCTION_NAMES.
-FramebufferEntryPoints table_of(const std::array<platform::GlProc, FRAMEBUFFER_FUNCTION_NAMES.size()>& f) {
-    FramebufferEntryPoints t;
-    set(t.is_renderbuffer, f[0]);
-    set(t.bind_renderbuffer, f[1]);
-    set(t.delete_renderbuffers, f[2]);
-    set(t.gen_renderbuffers, f[3]);
-    set(t.renderbuffer_storage, f[4]);
-    set(t.get_renderbuffer_parameteriv, f[5]);
-    set(t.is_framebuffer, f[6]);
-    set(t.bind_framebuffer, f[7]);
-    set(t.delete_framebuffers, f[8]);
-    set(t.gen_framebuffers, f[9]);
-    set(t.check_framebuffer_status, f[10]);
-    set(t.framebuffer_texture_1d, f[11]);
-    set(t.framebuffer_texture_2d, f[12]);
-    set(t.framebuffer_texture_3d, f[13]);
-    set(t.framebuffer_renderbuffer, f[14]);
-    set(t.get_framebuffer_attachment_parameteriv, f[15]);
-    set(t.generate_mipmap, f[16]);
-    return t;
-}
+// The functions in the order they are fetched.
+using E = FramebufferEntryPoints;
+constexpr std::array<Slot, 17> SLOTS = {
+    slot<&E::is_renderbuffer>("glIsRenderbuffer"),
+    slot<&E::bind_renderbuffer>("glBindRenderbuffer"),
+    slot<&E::delete_renderbuffers>("glDeleteRenderbuffers"),
+    slot<&E::gen_renderbuffers>("glGenRenderbuffers"),
+    slot<&E::renderbuffer_storage>("glRenderbufferStorage"),
+    slot<&E::get_renderbuffer_parameteriv>("glGetRenderbufferParameteriv"),
+    slot<&E::is_framebuffer>("glIsFramebuffer"),
+    slot<&E::bind_framebuffer>("glBindFramebuffer"),
+    slot<&E::delete_framebuffers>("glDeleteFramebuffers"),
+    slot<&E::gen_framebuffers>("glGenFramebuffers"),
+    slot<&E::check_framebuffer_status>("glCheckFramebufferStatus"),
+    slot<&E::framebuffer_texture_1d>("glFramebufferTexture1D"),
+    slot<&E::framebuffer_texture_2d>("glFramebufferTexture2D"),
+    slot<&E::framebuffer_texture_3d>("glFramebufferTexture3D"),
+    slot<&E::framebuffer_renderbuffer>("glFramebufferRenderbuffer"),
+    slot<&E::get_framebuffer_attachment_parameteriv>("glGetFramebufferAttachmentParameteriv"),
+    slot<&E::generate_mipmap>("glGenerateMipmap"),
+};
 
 } // namespace
 
 bool FramebufferEntryPoints::complete() const {
-    return is_renderbuffer && bind_renderbuffer && delete_renderbuffers && gen_renderbuffers &&
-           renderbuffer_storage && get_renderbuffer_parameteriv && is_framebuffer && bind_framebuffer &&
-           delete_framebuffers && gen_framebuffers && check_framebuffer_status && framebuffer_texture_1d &&
-           framebuffer_texture_2d && framebuffer_texture_3d && framebuffer_renderbuffer &&
-           get_framebuffer_attachment_parameteriv && generate_mipmap;
+    for (const Slot& s : SLOTS)
+        if (!s.filled(*this))
+            return false;
+    return true;
 }
 
 const FramebufferEntryPoints& framebuffer_functions() {
     return loaded;
 }
 
-FramebufferLookup look_up_framebuffer_functions(const GlLookup& lookup, bool forced) {
+const std::array<const char*, 17>& framebuffer_function_names() {
+    static const std::array<const char*, 17> names = [] {
+        std::array<const char*, 17> n{};
+        for (size_t i = 0; i < SLOTS.size(); ++i)
+            n[i] = SLOTS[i].name;
+        return n;
+    }();
+    return names;
+}
+
+FramebufferLookup look_up_framebuffer_functions(const GlDriver& driver, bool forced) {
     FramebufferLookup result;
-    std::array<platform::GlProc, FRAMEBUFFER_FUNCTION_NAMES.size()> found{};
-    for (size_t i = 0; i < FRAMEBUFFER_FUNCTION_NAMES.size(); ++i) {
-        const char* name = FRAMEBUFFER_FUNCTION_NAMES[i];
-        found[i] = lookup((std::string(name) + "EXT").c_str());
-        if (!found[i])
-            found[i] = lookup(name);
-        if (!found[i] || forced)
-            result.missing.push_back(String(name));
+    for (const Slot& s : SLOTS) {
+        platform::GlProc f =
+            gl_entry_point(driver, (std::string(s.name) + "EXT").c_str(), FRAMEBUFFER_EXT_NEED);
+        if (!f)
+            f = gl_entry_point(driver, s.name, FRAMEBUFFER_CORE_NEED);
+        s.store(result.functions, f);
+        if (!f || forced)
+            result.missing.push_back(String(s.name));
     }
-    result.functions = table_of(found);
     return result;
 }
 
@@ -93,8 +112,8 @@ String framebuffer_failure_title() {
     return String("ごめんなさい！　このパソコンではうごきません！");
 }
 
-bool load_framebuffer_functions() {
-    FramebufferLookup found = look_up_framebuffer_functions(platform::gl_function, forced_opengl_error);
+bool load_framebuffer_functions(const GlDriver& driver) {
+    FramebufferLookup found = look_up_framebuffer_functions(driver, forced_opengl_error);
     loaded = found.functions;
     if (found.missing.count() == 0)
         return true;

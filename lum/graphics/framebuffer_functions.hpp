@@ -2,27 +2,20 @@
 
 #include "lum/graphics/forced_error.hpp"
 #include "lum/graphics/gl.hpp"
-#include "lum/platform/window.hpp"
+#include "lum/graphics/gl_lookup.hpp"
 #include "lum/text/string.hpp"
 #include "lum/text/string_list.hpp"
 
 #include <array>
-#include <functional>
 
 namespace lum {
 
-// The seventeen framebuffer-object functions, in the order they are fetched.
-inline constexpr std::array<const char*, 17> FRAMEBUFFER_FUNCTION_NAMES = {
-    "glIsRenderbuffer",          "glBindRenderbuffer",
-    "glDeleteRenderbuffers",     "glGenRenderbuffers",
-    "glRenderbufferStorage",     "glGetRenderbufferParameteriv",
-    "glIsFramebuffer",           "glBindFramebuffer",
-    "glDeleteFramebuffers",      "glGenFramebuffers",
-    "glCheckFramebufferStatus",  "glFramebufferTexture1D",
-    "glFramebufferTexture2D",    "glFramebufferTexture3D",
-    "glFramebufferRenderbuffer", "glGetFramebufferAttachmentParameteriv",
-    "glGenerateMipmap",
-};
+// Each framebuffer-object function is fetched first with "EXT" appended,
+// offered by GL_EXT_framebuffer_object, then under its plain name, core in
+// OpenGL 3.0 and offered by GL_ARB_framebuffer_object. The names stand in
+// framebuffer_functions.cpp beside their slots.
+inline constexpr GlRequirement FRAMEBUFFER_EXT_NEED{0, 0, "GL_EXT_framebuffer_object"};
+inline constexpr GlRequirement FRAMEBUFFER_CORE_NEED{3, 0, "GL_ARB_framebuffer_object"};
 
 // The framebuffer-object entry points, kept for the life of the process. A
 // slot is null when its function is missing.
@@ -52,8 +45,8 @@ struct FramebufferEntryPoints {
 // The entry points as last loaded (all null before).
 const FramebufferEntryPoints& framebuffer_functions();
 
-// Looks an OpenGL function up by name; null when it is not offered.
-using GlLookup = std::function<platform::GlProc(const char*)>;
+// The seventeen plain names, in the order they are fetched.
+const std::array<const char*, 17>& framebuffer_function_names();
 
 // The outcome of looking the seventeen functions up.
 struct FramebufferLookup {
@@ -64,7 +57,7 @@ struct FramebufferLookup {
 
 // Looks every function up, each first with "EXT" appended and then under its
 // plain name. With forced set every name counts as missing.
-FramebufferLookup look_up_framebuffer_functions(const GlLookup& lookup, bool forced);
+FramebufferLookup look_up_framebuffer_functions(const GlDriver& driver, bool forced);
 
 // The text that tells the user the machine cannot run the program: the missing
 // names, each on its own line behind an ideographic space, then the cause and
@@ -75,9 +68,9 @@ String framebuffer_failure_text(const StringList& missing, double version, const
 // The title of the box that shows framebuffer_failure_text.
 String framebuffer_failure_title();
 
-// Fills framebuffer_functions() from the current context. When any function is
-// missing (or forced_opengl_error is set) shows the failure text in a dialog
-// and returns false.
-bool load_framebuffer_functions();
+// Fills framebuffer_functions() from the driver. When any function is missing
+// (or forced_opengl_error is set) shows the failure text in a dialog and
+// returns false.
+bool load_framebuffer_functions(const GlDriver& driver = current_gl_driver());
 
 } // namespace lum

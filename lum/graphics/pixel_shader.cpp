@@ -1,5 +1,6 @@
 #include "lum/graphics/pixel_shader.hpp"
 
+#include "lum/graphics/gl.hpp"
 #include "lum/graphics/shader_functions.hpp"
 
 namespace lum {

@@ -1,5 +1,6 @@
 #include "lum/graphics/render_target.hpp"
 
+#include "lum/core/runtime_warning.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/framebuffer_functions.hpp"
 #include "lum/graphics/gl.hpp"
@@ -84,12 +85,19 @@ void RenderTarget::create(int32_t width, int32_t height) {
         fb.framebuffer_texture_2d(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture_, 0);
         fb.framebuffer_renderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, renderbuffer_);
         fb.framebuffer_renderbuffer(GL_FRAMEBUFFER, GL_STENCIL_ATTACHMENT, GL_RENDERBUFFER, renderbuffer_);
+        GLenum status = fb.check_framebuffer_status(GL_FRAMEBUFFER);
         fb.bind_framebuffer(GL_FRAMEBUFFER, 0);
-        fb.check_framebuffer_status(GL_FRAMEBUFFER);
 
-        push_target(*this);
-        clear_target(RGBA(0, 0, 0, 0));
-        pop_target();
+        // A driver that cannot draw into this combination says so here; the
+        // target then stays, but drawing into it has no effect.
+        if (status == GL_FRAMEBUFFER_COMPLETE) {
+            push_target(*this);
+            clear_target(RGBA(0, 0, 0, 0));
+            pop_target();
+        } else {
+            runtime_warning("lum::RenderTarget::create", "Framebuffer incomplete", "status",
+                            static_cast<int32_t>(status));
+        }
     }
     source_blend = GL_SRC_ALPHA;
     destination_blend = GL_ONE_MINUS_SRC_ALPHA;

@@ -21,10 +21,10 @@ const ShaderEntryPoints& shader_functions() {
     return fetched;
 }
 
-void load_shader_functions(const GlLookup& lookup) {
+void load_shader_functions(const GlDriver& driver) {
     int missing = 0;
     for (size_t i = 0; i < SHADER_FUNCTION_NAMES.size(); ++i) {
-        fetched.slots[i] = lookup(SHADER_FUNCTION_NAMES[i]);
+        fetched.slots[i] = gl_entry_point(driver, SHADER_FUNCTION_NAMES[i], SHADER_FUNCTIONS_NEED);
         if (!fetched.slots[i])
             ++missing;
     }

@@ -1,12 +1,15 @@
 #pragma once
 
-#include "lum/graphics/framebuffer_functions.hpp"
+#include "lum/graphics/gl_lookup.hpp"
 
 #include <array>
 
 namespace lum {
 
-// The OpenGL 2.0 entry points, in the order they are fetched.
+// The entry points that OpenGL 2.0 made core (shaders, separate stencil and
+// blend equations, draw buffers, vertex attributes), each fetched under its
+// plain name only, in this order: alphabetical, ignoring case.
+inline constexpr GlRequirement SHADER_FUNCTIONS_NEED{2, 0, nullptr};
 inline constexpr std::array<const char*, 93> SHADER_FUNCTION_NAMES = {
     "glAttachShader",
     "glBindAttribLocation",
@@ -119,8 +122,8 @@ struct ShaderEntryPoints {
 // The entry points as last fetched (all null before).
 const ShaderEntryPoints& shader_functions();
 
-// Fetches every entry point under its plain name, then throws
+// Fetches every entry point from the driver, then throws
 // PixelShaderInitException when any is missing.
-void load_shader_functions(const GlLookup& lookup = platform::gl_function);
+void load_shader_functions(const GlDriver& driver = current_gl_driver());
 
 } // namespace lum

@@ -34,6 +34,7 @@ class Backend {
     virtual void poll_events() = 0;
     virtual GlProc gl_function(const char* name) = 0;
     virtual bool gl_extension_supported(const char* name) = 0;
+    virtual Version gl_context_version() = 0;
 
     virtual uint32_t milliseconds() = 0;
     virtual void sleep_milliseconds(uint32_t ms) = 0;

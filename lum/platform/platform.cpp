@@ -83,6 +83,9 @@ GlProc gl_function(const char* name) {
 bool gl_extension_supported(const char* name) {
     return backend().gl_extension_supported(name);
 }
+Version gl_context_version() {
+    return backend().gl_context_version();
+}
 
 uint32_t milliseconds() {
     return backend().milliseconds();

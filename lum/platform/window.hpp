@@ -98,13 +98,17 @@ void swap_interval(int interval);
 // Handles pending window and input events; handlers run from here.
 void poll_events();
 
-// An OpenGL entry point of the current context, or null when the driver does
-// not really offer it (a plain null check of the window system's lookup proves
-// nothing under GLX).
+// The window system's address of an OpenGL entry point in the current
+// context; null without one. It proves nothing alone: under GLX any name gets
+// a stub, so lum/graphics asks only for what the version or an extension of
+// the context offers.
 using GlProc = void (*)();
 GlProc gl_function(const char* name);
 
 // Whether the current context offers the named OpenGL extension.
 bool gl_extension_supported(const char* name);
+
+// The OpenGL version of the current context; zeros without one.
+Version gl_context_version();
 
 } // namespace lum::platform

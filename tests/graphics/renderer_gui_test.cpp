@@ -1,9 +1,11 @@
 #include "gl_test_window.hpp"
 
+#include "lum/core/runtime_warning.hpp"
 #include "lum/error/exception.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/framebuffer_functions.hpp"
 #include "lum/graphics/gl_info.hpp"
+#include "lum/graphics/gl_lookup.hpp"
 #include "lum/graphics/shader_functions.hpp"
 #include "lum/platform/window.hpp"
 
@@ -50,14 +52,15 @@ TEST(GraphicsStart, LoadsEveryFramebufferAndShaderFunctionAndReadsTheDriver) {
     EXPECT_GT(info.max_lights, 0);
 }
 
-TEST(GlFunctionLookup, MadeUpNamesGiveNullAndRealOnesAPointer) {
+TEST(GlFunctionLookup, TheContextOffersWhatItsVersionAndExtensionsSay) {
     LUM_REQUIRE_GL();
-    EXPECT_EQ(platform::gl_function("glMadeUpFunction"), nullptr);
-    EXPECT_EQ(platform::gl_function("glMadeUpFunctionEXT"), nullptr);
-    EXPECT_NE(platform::gl_function("glBindFramebuffer"), nullptr);
-    EXPECT_NE(platform::gl_function("glUseProgram"), nullptr);
-    EXPECT_EQ(platform::gl_function("glBindFramebufferEXT") != nullptr,
+    GlDriver driver = current_gl_driver();
+    EXPECT_GE(driver.major, 2);
+    EXPECT_NE(gl_entry_point(driver, "glBindFramebuffer", FRAMEBUFFER_CORE_NEED), nullptr);
+    EXPECT_NE(gl_entry_point(driver, "glUseProgram", SHADER_FUNCTIONS_NEED), nullptr);
+    EXPECT_EQ(gl_entry_point(driver, "glBindFramebufferEXT", FRAMEBUFFER_EXT_NEED) != nullptr,
               platform::gl_extension_supported("GL_EXT_framebuffer_object"));
+    EXPECT_EQ(gl_entry_point(driver, "glMadeUpFunction", GlRequirement{99, 0, "GL_LUM_made_up"}), nullptr);
 }
 
 TEST(GlFunctionLookup, ForcedErrorReportsEveryFramebufferFunctionMissing) {
@@ -68,7 +71,7 @@ TEST(GlFunctionLookup, ForcedErrorReportsEveryFramebufferFunctionMissing) {
     std::string shown = testing::internal::GetCapturedStderr();
     forced_opengl_error = false;
     EXPECT_FALSE(ok);
-    for (const char* name : FRAMEBUFFER_FUNCTION_NAMES)
+    for (const char* name : framebuffer_function_names())
         EXPECT_NE(shown.find(std::string("　") + name + "\r\n"), std::string::npos) << name;
     EXPECT_NE(shown.find("ごめんなさい！　このパソコンではうごきません！"), std::string::npos);
     EXPECT_NE(shown.find("詳細な情報："), std::string::npos);
@@ -162,6 +165,36 @@ TEST(RenderTarget, SizesAreClampedAndTheFramebufferIsComplete) {
     glGetIntegerv(GL_STENCIL_BITS, &stencil);
     EXPECT_EQ(stencil, 8);
     apply_window_target();
+}
+
+namespace {
+GLenum APIENTRY unsupported(GLenum) {
+    return GL_FRAMEBUFFER_UNSUPPORTED;
+}
+} // namespace
+
+TEST(RenderTarget, AnIncompleteFramebufferGivesAWarningWithItsStatus) {
+    LUM_REQUIRE_GL();
+    // The real driver, except that it turns every framebuffer down.
+    GlDriver driver = current_gl_driver();
+    auto real = driver.address;
+    driver.address = [real](const char* name) -> platform::GlProc {
+        if (std::string(name).starts_with("glCheckFramebufferStatus"))
+            return reinterpret_cast<platform::GlProc>(unsupported);
+        return real(name);
+    };
+    ASSERT_TRUE(load_framebuffer_functions(driver));
+    int32_t before = warning_count();
+    testing::internal::CaptureStderr();
+    RenderTarget t(8, 8);
+    std::string said = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(load_framebuffer_functions());
+    EXPECT_EQ(warning_count(), before + 1);
+    // GL_FRAMEBUFFER_UNSUPPORTED is 0x8CDD.
+    EXPECT_EQ(said,
+              "[lum.runtime.warning lum::RenderTarget::create] Framebuffer incomplete (status=36061)\n");
+    EXPECT_NE(t.framebuffer(), 0u);
+    EXPECT_TRUE(renderer().target_stack.empty());
 }
 
 TEST(RenderTarget, RecreatingAndDestroyingDeleteTheOldObjects) {

@@ -126,6 +126,7 @@ TEST_F(Scripted, MachineFactsAreTheScripts) {
 TEST_F(Scripted, VirtualWindowHasNoOpenGl) {
     EXPECT_FALSE(context_current());
     EXPECT_EQ(gl_function("glGenFramebuffers"), nullptr);
+    EXPECT_EQ(gl_context_version().major, 0);
     swap_buffers();
     swap_interval(1);
     EXPECT_EQ(script.swap_count(), 1);

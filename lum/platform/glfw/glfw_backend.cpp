@@ -103,6 +103,10 @@ bool GlfwBackend::gl_extension_supported(const char* name) {
     return window_.extension_supported(name);
 }
 
+Version GlfwBackend::gl_context_version() {
+    return window_.context_version();
+}
+
 uint32_t GlfwBackend::milliseconds() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);

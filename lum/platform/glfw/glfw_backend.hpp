@@ -29,6 +29,7 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     void poll_events() override;
     GlProc gl_function(const char* name) override;
     bool gl_extension_supported(const char* name) override;
+    Version gl_context_version() override;
 
     uint32_t milliseconds() override;
     void sleep_milliseconds(uint32_t ms) override;

@@ -1,6 +1,5 @@
 #include "lum/platform/glfw/glfw_window.hpp"
 
-#include "lum/platform/gl_lookup.hpp"
 #include "lum/platform/glfw/virtual_keys.hpp"
 
 #include <GLFW/glfw3.h>
@@ -154,10 +153,7 @@ void GlfwWindow::poll_events() {
 GlProc GlfwWindow::proc_address(const char* name) const {
     if (!name || !context_current())
         return nullptr;
-    Version v = context_version();
-    GlContextFacts facts{v.major, v.minor, extension_supported("GL_EXT_framebuffer_object"),
-                         extension_supported("GL_ARB_framebuffer_object")};
-    return gl_function_offered(name, facts) ? glfwGetProcAddress(name) : nullptr;
+    return glfwGetProcAddress(name);
 }
 
 bool GlfwWindow::extension_supported(const char* name) const {

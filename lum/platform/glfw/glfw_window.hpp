@@ -57,8 +57,8 @@ class GlfwWindow {
     void swap_interval(int interval);
     void poll_events();
 
-    // The entry point while the context is current and really offers it
-    // (see gl_function_offered), else null.
+    // The window system's address for name while the context is current,
+    // else null (see gl_function: a stub proves nothing).
     GlProc proc_address(const char* name) const;
     bool extension_supported(const char* name) const;
     // The context's OpenGL version; zeros without a current context.

@@ -99,8 +99,8 @@ DialogChoice xmessage(const std::vector<Button>& buttons, const std::string& tit
             button_list += ",";
         button_list += std::string(buttons[i].label) + ":" + std::to_string(10 + i);
     }
-    int status = run_dialog(
-        {"xmessage", "-center", "-title", title, "-buttons", button_list, "-default", buttons.front().label, text});
+    int status = run_dialog({"xmessage", "-center", "-title", title, "-buttons", button_list, "-default",
+                             buttons.front().label, text});
     size_t index = status >= 10 ? static_cast<size_t>(status - 10) : 0;
     return index < buttons.size() ? buttons[index].choice : buttons.front().choice;
 }

@@ -175,6 +175,10 @@ bool ScriptedBackend::gl_extension_supported(const char* name) {
     return context_.extension_supported(name);
 }
 
+Version ScriptedBackend::gl_context_version() {
+    return context_.context_version();
+}
+
 void ScriptedBackend::sleep_milliseconds(uint32_t ms) {
     now_ += ms;
     slept_ += ms;

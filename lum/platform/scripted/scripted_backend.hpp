@@ -88,6 +88,7 @@ class ScriptedBackend final : public Backend {
     void poll_events() override;
     GlProc gl_function(const char* name) override;
     bool gl_extension_supported(const char* name) override;
+    Version gl_context_version() override;
 
     uint32_t milliseconds() override { return now_; }
     void sleep_milliseconds(uint32_t ms) override;
