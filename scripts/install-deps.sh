@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang
   libgtest-dev libgmock-dev libbenchmark-dev libfmt-dev
-  libglfw3-dev libxrandr-dev libyaml-dev libfreeimage-dev libfreetype-dev
+  libglfw3-dev libxrandr-dev libx11-dev libyaml-dev libfreeimage-dev libfreetype-dev
   libopenal-dev libgl-dev libgl1-mesa-dri
   xvfb xauth xdotool x11-utils
 )

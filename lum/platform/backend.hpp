@@ -38,6 +38,7 @@ class Backend {
 
     virtual uint32_t milliseconds() = 0;
     virtual void sleep_milliseconds(uint32_t ms) = 0;
+    virtual LocalTime local_time() = 0;
 
     virtual void keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) = 0;
 

@@ -93,6 +93,9 @@ uint32_t milliseconds() {
 void sleep_milliseconds(uint32_t ms) {
     backend().sleep_milliseconds(ms);
 }
+LocalTime local_time() {
+    return backend().local_time();
+}
 
 void keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) {
     backend().keyboard_state(state);

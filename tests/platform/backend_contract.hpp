@@ -7,7 +7,7 @@
 // own requests (a new size, a title) are also seen by then.
 //
 // A driver offers: backend(), open(width, height), settle(), user_resize(w, h),
-// tap_key(vk), key_down(vk), key_up(vk), move_mouse(x, y),
+// user_close(), tap_key(vk), key_down(vk), key_up(vk), move_mouse(x, y),
 // press_mouse(button, down), scroll(steps) and shown_title().
 
 #include "lum/platform/backend.hpp"
@@ -87,6 +87,28 @@ TYPED_TEST_P(BackendContract, SizesAskedByTheProgramOrSetByTheUserAreReportedAtT
     EXPECT_EQ(window_size().width, 360);
 }
 
+TYPED_TEST_P(BackendContract, TheUsersCloseAsksTheHandlerAtThePoll) {
+    ASSERT_TRUE(this->driver.open(320, 240));
+    int asked = 0;
+    bool allow = false;
+    set_window_close_handler([&] {
+        ++asked;
+        return allow;
+    });
+    this->driver.user_close();
+    EXPECT_TRUE(window_open()) << "not before the poll";
+    this->driver.settle();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(window_open()) << "the handler refused";
+    allow = true;
+    this->driver.user_close();
+    this->driver.settle();
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(window_open());
+    close_window();
+    EXPECT_FALSE(window_open());
+}
+
 TYPED_TEST_P(BackendContract, TitleIsShownByTheWindowSystem) {
     ASSERT_TRUE(this->driver.open(320, 240));
     set_window_title(String("Halvane Bindwell 2"));
@@ -156,7 +178,8 @@ TYPED_TEST_P(BackendContract, WithoutAWindowTheMouseIsAtRestAndANewWindowStartsA
 REGISTER_TYPED_TEST_SUITE_P(BackendContract, NothingOpensBeforeTheWindowSystemStarts,
                             WindowOpensFocusedWithItsSizeAndClosesToNothing,
                             SizesAskedByTheProgramOrSetByTheUserAreReportedAtThePoll,
-                            TitleIsShownByTheWindowSystem, ATapReadsDownOnceAndAHeldKeyOnEveryRead,
+                            TheUsersCloseAsksTheHandlerAtThePoll, TitleIsShownByTheWindowSystem,
+                            ATapReadsDownOnceAndAHeldKeyOnEveryRead,
                             MouseButtonsPositionAndWheelSinceTheWindowOpened,
                             WithoutAWindowTheMouseIsAtRestAndANewWindowStartsAfresh);
 

@@ -1,5 +1,5 @@
 // The backend contract against the GLFW backend on a real X display, with
-// xdotool standing in for the person.
+// xdotool and lum_wm_close standing in for the person and the window manager.
 
 #include "backend_contract.hpp"
 
@@ -64,6 +64,11 @@ class GlfwDriver {
     void user_resize(int width, int height) {
         actions_.insert(actions_.end(),
                         {"windowsize", window_id_, std::to_string(width), std::to_string(height)});
+    }
+    // The window manager's close button, through the program end-to-end tests use.
+    void user_close() {
+        RunResult r = run_process({LUM_WM_CLOSE_PATH, shown_title()});
+        ASSERT_EQ(r.exit_status, 0) << r.stderr_text;
     }
     void tap_key(int vk) { actions_.insert(actions_.end(), {"key", KEY_NAMES.at(vk)}); }
     void key_down(int vk) { actions_.insert(actions_.end(), {"keydown", KEY_NAMES.at(vk)}); }

@@ -1,6 +1,7 @@
 #include "lum/platform/scripted/scripted_backend.hpp"
 #include "lum/platform/time.hpp"
 #include "lum/platform/window.hpp"
+#include "support/run_process.hpp"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,14 @@ TEST_F(RealWindow, TellsTheContextsVersionAndExtensionsAndLooksNamesUp) {
     close_window();
     EXPECT_EQ(gl_context_version().major, 0);
     EXPECT_FALSE(gl_extension_supported("GL_ARB_framebuffer_object"));
+}
+
+TEST_F(RealWindow, WmCloseFindsNoWindowOfAnotherTitle) {
+    lum::RunResult r = lum::run_process({LUM_WM_CLOSE_PATH, "lum window test 2"});
+    EXPECT_EQ(r.exit_status, 1);
+    EXPECT_NE(r.stderr_text.find("no window titled 'lum window test 2'"), std::string::npos);
+    poll_events();
+    EXPECT_TRUE(window_open());
 }
 
 TEST(ScriptedHiddenWindow, GivesARealContextWithScriptedFocusAndClose) {

@@ -121,6 +121,14 @@ void GlfwBackend::sleep_milliseconds(uint32_t ms) {
     }
 }
 
+LocalTime GlfwBackend::local_time() {
+    time_t now = time(nullptr);
+    tm t{};
+    if (!localtime_r(&now, &t))
+        return {};
+    return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
 void GlfwBackend::keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) {
     keys_.read(state);
 }

@@ -33,6 +33,7 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
 
     uint32_t milliseconds() override;
     void sleep_milliseconds(uint32_t ms) override;
+    LocalTime local_time() override;
 
     void keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) override;
 

@@ -35,6 +35,8 @@ class ScriptedBackend final : public Backend {
     void set_time(uint32_t ms) { now_ = ms; }
     // Milliseconds passed to sleep_milliseconds so far.
     uint64_t slept() const { return slept_; }
+    // The wall clock stands still where set (at first 2000-01-01 00:00:00).
+    void set_local_time(const LocalTime& t) { local_ = t; }
 
     // Keys, by Windows virtual-key code.
     void key_down(int virtual_key);
@@ -92,6 +94,7 @@ class ScriptedBackend final : public Backend {
 
     uint32_t milliseconds() override { return now_; }
     void sleep_milliseconds(uint32_t ms) override;
+    LocalTime local_time() override { return local_; }
 
     void keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) override { keys_.read(state); }
 
@@ -120,6 +123,7 @@ class ScriptedBackend final : public Backend {
     GlfwWindow context_;
     uint32_t now_;
     uint64_t slept_ = 0;
+    LocalTime local_{2000, 1, 1, 0, 0, 0};
     bool started_ = false;
     bool open_ = false;
     bool closed_ = false;
