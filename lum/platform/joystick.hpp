@@ -20,6 +20,8 @@ int joystick_button_count(int id);
 int read_joystick_axes(int id, float* axes, int count);
 
 // Copies up to count button states (1 down, 0 up) into buttons; returns how many.
+// Scripted and virtual joysticks (LUM_VIRTUAL_JOYPADS) also give 1, once, for a
+// button pressed and released since the last read; real devices lose such taps.
 int read_joystick_buttons(int id, uint8_t* buttons, int count);
 
 // The device's name, empty when absent.

@@ -8,7 +8,9 @@
 //
 // A driver offers: backend(), open(width, height), settle(), user_resize(w, h),
 // user_close(), tap_key(vk), key_down(vk), key_up(vk), move_mouse(x, y),
-// press_mouse(button, down), scroll(steps) and shown_title().
+// press_mouse(button, down), scroll(steps), shown_title(), and for joysticks
+// plug(id, name, axes, buttons), unplug(id), set_axis(id, axis, value) and
+// set_button(id, button, down).
 
 #include "lum/platform/backend.hpp"
 
@@ -175,12 +177,55 @@ TYPED_TEST_P(BackendContract, WithoutAWindowTheMouseIsAtRestAndANewWindowStartsA
     this->driver.settle();
 }
 
-REGISTER_TYPED_TEST_SUITE_P(BackendContract, NothingOpensBeforeTheWindowSystemStarts,
-                            WindowOpensFocusedWithItsSizeAndClosesToNothing,
-                            SizesAskedByTheProgramOrSetByTheUserAreReportedAtThePoll,
-                            TheUsersCloseAsksTheHandlerAtThePoll, TitleIsShownByTheWindowSystem,
-                            ATapReadsDownOnceAndAHeldKeyOnEveryRead,
-                            MouseButtonsPositionAndWheelSinceTheWindowOpened,
-                            WithoutAWindowTheMouseIsAtRestAndANewWindowStartsAfresh);
+TYPED_TEST_P(BackendContract, JoysticksReadIntoCallerBuffersUpToTheCountAsked) {
+    ASSERT_TRUE(this->driver.open(320, 240));
+    EXPECT_FALSE(joystick_present(1));
+    this->driver.plug(1, "Pad", 4, 12);
+    this->driver.settle();
+    ASSERT_TRUE(joystick_present(1));
+    EXPECT_EQ(joystick_axis_count(1), 4);
+    EXPECT_EQ(joystick_button_count(1), 12);
+    EXPECT_EQ(joystick_name(1), String("Pad"));
+    this->driver.set_axis(1, 2, -0.5f);
+    this->driver.set_button(1, 11, true);
+    this->driver.settle();
+    float axes[8] = {9, 9, 9, 9, 9, 9, 9, 9};
+    EXPECT_EQ(read_joystick_axes(1, axes, 8), 4);
+    EXPECT_EQ(axes[2], -0.5f);
+    EXPECT_EQ(axes[4], 9) << "nothing written past the device's axes";
+    uint8_t buttons[3] = {7, 7, 7};
+    EXPECT_EQ(read_joystick_buttons(1, buttons, 2), 2);
+    EXPECT_EQ(buttons[2], 7) << "nothing written past the count asked";
+    uint8_t all[12] = {};
+    EXPECT_EQ(read_joystick_buttons(1, all, 12), 12);
+    EXPECT_EQ(all[11], 1);
+    this->driver.unplug(1);
+    this->driver.settle();
+    EXPECT_FALSE(joystick_present(1));
+    EXPECT_EQ(read_joystick_axes(1, axes, 8), 0);
+    EXPECT_EQ(joystick_name(1), String());
+    EXPECT_FALSE(joystick_present(-1));
+    EXPECT_FALSE(joystick_present(JOYSTICK_COUNT));
+}
+
+TYPED_TEST_P(BackendContract, AJoystickButtonTappedBetweenTwoReadsReadsDownOnce) {
+    ASSERT_TRUE(this->driver.open(320, 240));
+    this->driver.plug(0, "Pad", 0, 4);
+    this->driver.set_button(0, 3, true);
+    this->driver.set_button(0, 3, false);
+    this->driver.settle();
+    uint8_t b[4] = {};
+    ASSERT_EQ(read_joystick_buttons(0, b, 4), 4);
+    EXPECT_EQ(b[3], 1);
+    read_joystick_buttons(0, b, 4);
+    EXPECT_EQ(b[3], 0);
+}
+
+REGISTER_TYPED_TEST_SUITE_P(
+    BackendContract, NothingOpensBeforeTheWindowSystemStarts, WindowOpensFocusedWithItsSizeAndClosesToNothing,
+    SizesAskedByTheProgramOrSetByTheUserAreReportedAtThePoll, TheUsersCloseAsksTheHandlerAtThePoll,
+    TitleIsShownByTheWindowSystem, ATapReadsDownOnceAndAHeldKeyOnEveryRead,
+    MouseButtonsPositionAndWheelSinceTheWindowOpened, WithoutAWindowTheMouseIsAtRestAndANewWindowStartsAfresh,
+    JoysticksReadIntoCallerBuffersUpToTheCountAsked, AJoystickButtonTappedBetweenTwoReadsReadsDownOnce);
 
 } // namespace lum::platform::contract

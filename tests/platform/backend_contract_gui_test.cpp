@@ -1,12 +1,17 @@
 // The backend contract against the GLFW backend on a real X display, with
-// xdotool and lum_wm_close standing in for the person and the window manager.
+// xdotool and lum_wm_close standing in for the person and the window manager,
+// and a virtual-joypad file for the joysticks.
 
 #include "backend_contract.hpp"
 
 #include "lum/platform/glfw/glfw_backend.hpp"
 #include "support/run_process.hpp"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <map>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,6 +29,16 @@ const std::map<int, std::string> KEY_NAMES = {{0x41, "a"}, {0x0D, "Return"}, {0x
 // every event of the run before it, so one more poll delivers them all.
 class GlfwDriver {
   public:
+    // The backend reads the file when the window system starts.
+    GlfwDriver() : pads_(pads_file()) {
+        std::ofstream(pads_).flush();
+        setenv(VIRTUAL_JOYPADS_VARIABLE, pads_.c_str(), 1);
+    }
+    ~GlfwDriver() {
+        unsetenv(VIRTUAL_JOYPADS_VARIABLE);
+        std::filesystem::remove(pads_);
+    }
+
     Backend& backend() { return glfw_; }
 
     bool open(int width, int height) {
@@ -91,13 +106,32 @@ class GlfwDriver {
         return r.stdout_text.substr(0, r.stdout_text.find('\n'));
     }
 
+    void plug(int id, const char* name, int axes, int buttons) {
+        append("plug " + std::to_string(id) + " " + std::to_string(axes) + " " + std::to_string(buttons) +
+               " " + name);
+    }
+    void unplug(int id) { append("unplug " + std::to_string(id)); }
+    void set_axis(int id, int axis, float value) {
+        append("axis " + std::to_string(id) + " " + std::to_string(axis) + " " + std::to_string(value));
+    }
+    void set_button(int id, int button, bool down) {
+        append((down ? "press " : "release ") + std::to_string(id) + " " + std::to_string(button));
+    }
+
   private:
+    static std::filesystem::path pads_file() {
+        return std::filesystem::temp_directory_path() /
+               ("lum-contract-pads-" + std::to_string(std::random_device()()) + ".txt");
+    }
+    void append(const std::string& line) { std::ofstream(pads_, std::ios::app) << line << "\n"; }
+
     struct Mark {
         int x = -1;
         int y = -1;
         bool operator==(const Mark&) const = default;
     };
 
+    std::filesystem::path pads_;
     GlfwBackend glfw_;
     std::string window_id_;
     std::vector<std::string> actions_;

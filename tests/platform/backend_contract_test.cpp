@@ -31,6 +31,12 @@ class ScriptedDriver {
     void press_mouse(int button, bool down) { script_.set_mouse_button(button, down); }
     void scroll(int steps) { script_.scroll(steps); }
     std::string shown_title() { return script_.title().to_utf8(); }
+    void plug(int id, const char* name, int axes, int buttons) {
+        script_.connect_joystick(id, String(name), axes, buttons);
+    }
+    void unplug(int id) { script_.disconnect_joystick(id); }
+    void set_axis(int id, int axis, float value) { script_.set_joystick_axis(id, axis, value); }
+    void set_button(int id, int button, bool down) { script_.set_joystick_button(id, button, down); }
 
   private:
     ScriptedBackend script_;

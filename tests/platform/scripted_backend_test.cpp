@@ -75,32 +75,6 @@ TEST_F(Scripted, FocusStartsOnAndLosingItDropsHeldKeys) {
     EXPECT_TRUE(window_active());
 }
 
-TEST_F(Scripted, JoysticksReadIntoCallerBuffersUpToTheCountAsked) {
-    EXPECT_FALSE(joystick_present(0));
-    script.connect_joystick(1, lum::String("Pad"), 4, 12);
-    EXPECT_TRUE(joystick_present(1));
-    EXPECT_EQ(joystick_axis_count(1), 4);
-    EXPECT_EQ(joystick_button_count(1), 12);
-    EXPECT_EQ(joystick_name(1), lum::String("Pad"));
-    script.set_joystick_axis(1, 2, -0.5f);
-    script.set_joystick_button(1, 11, true);
-    float axes[8] = {9, 9, 9, 9, 9, 9, 9, 9};
-    EXPECT_EQ(read_joystick_axes(1, axes, 8), 4);
-    EXPECT_EQ(axes[2], -0.5f);
-    EXPECT_EQ(axes[4], 9) << "nothing written past the device's axes";
-    uint8_t buttons[3] = {7, 7, 7};
-    EXPECT_EQ(read_joystick_buttons(1, buttons, 2), 2);
-    EXPECT_EQ(buttons[2], 7) << "nothing written past the count asked";
-    uint8_t all[12] = {};
-    read_joystick_buttons(1, all, 12);
-    EXPECT_EQ(all[11], 1);
-    script.disconnect_joystick(1);
-    EXPECT_FALSE(joystick_present(1));
-    EXPECT_EQ(read_joystick_axes(1, axes, 8), 0);
-    EXPECT_FALSE(joystick_present(-1));
-    EXPECT_FALSE(joystick_present(JOYSTICK_COUNT));
-}
-
 TEST_F(Scripted, MachineFactsAreTheScripts) {
     EXPECT_EQ(desktop_mode().width, 1280);
     EXPECT_EQ(monitor_count(), 1);

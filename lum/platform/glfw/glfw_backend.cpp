@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 namespace lum::platform {
@@ -18,12 +20,34 @@ bool valid_joystick(int id) {
 } // namespace
 
 bool GlfwBackend::start_window_system() {
-    return window_.start();
+    if (window_.started())
+        return true;
+    if (!window_.start())
+        return false;
+    start_virtual_joypads();
+    return true;
 }
 
 void GlfwBackend::stop_window_system() {
     close_window();
     window_.stop();
+    virtual_pads_.reset();
+    pad_file_.close();
+}
+
+void GlfwBackend::start_virtual_joypads() {
+    const char* path = std::getenv(VIRTUAL_JOYPADS_VARIABLE);
+    if (!path || !*path)
+        return;
+    virtual_pads_.emplace(path, [](const std::string& problem) {
+        std::fprintf(stderr, "lum.platform: %s\n", problem.c_str());
+    });
+    std::string error;
+    if (!pad_file_.open(path, error)) {
+        std::fprintf(stderr, "lum.platform: %s: cannot read the virtual joypads: %s\n", path, error.c_str());
+        return;
+    }
+    virtual_pads_->feed(pad_file_.read_new());
 }
 
 Version GlfwBackend::window_system_version() {
@@ -93,6 +117,8 @@ void GlfwBackend::swap_interval(int interval) {
 
 void GlfwBackend::poll_events() {
     window_.poll_events();
+    if (virtual_pads_)
+        virtual_pads_->feed(pad_file_.read_new());
 }
 
 GlProc GlfwBackend::gl_function(const char* name) {
@@ -134,10 +160,14 @@ void GlfwBackend::keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) {
 }
 
 bool GlfwBackend::joystick_present(int id) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().present(id);
     return window_.started() && valid_joystick(id) && glfwJoystickPresent(GLFW_JOYSTICK_1 + id) == GLFW_TRUE;
 }
 
 int GlfwBackend::joystick_axis_count(int id) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().axis_count(id);
     int count = 0;
     if (joystick_present(id))
         glfwGetJoystickAxes(GLFW_JOYSTICK_1 + id, &count);
@@ -145,6 +175,8 @@ int GlfwBackend::joystick_axis_count(int id) {
 }
 
 int GlfwBackend::joystick_button_count(int id) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().button_count(id);
     int count = 0;
     if (joystick_present(id))
         glfwGetJoystickButtons(GLFW_JOYSTICK_1 + id, &count);
@@ -152,6 +184,8 @@ int GlfwBackend::joystick_button_count(int id) {
 }
 
 int GlfwBackend::read_joystick_axes(int id, float* axes, int count) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().read_axes(id, axes, count);
     if (!joystick_present(id) || !axes || count <= 0)
         return 0;
     int have = 0;
@@ -162,6 +196,8 @@ int GlfwBackend::read_joystick_axes(int id, float* axes, int count) {
 }
 
 int GlfwBackend::read_joystick_buttons(int id, uint8_t* buttons, int count) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().read_buttons(id, buttons, count);
     if (!joystick_present(id) || !buttons || count <= 0)
         return 0;
     int have = 0;
@@ -173,6 +209,8 @@ int GlfwBackend::read_joystick_buttons(int id, uint8_t* buttons, int count) {
 }
 
 String GlfwBackend::joystick_name(int id) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().name(id);
     const char* name = joystick_present(id) ? glfwGetJoystickName(GLFW_JOYSTICK_1 + id) : nullptr;
     return name ? String(name) : String();
 }

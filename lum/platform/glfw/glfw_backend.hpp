@@ -1,13 +1,19 @@
 #pragma once
 
 #include "lum/platform/backend.hpp"
+#include "lum/platform/file_follower.hpp"
 #include "lum/platform/glfw/glfw_window.hpp"
 #include "lum/platform/key_latch.hpp"
+#include "lum/platform/virtual_joypads.hpp"
+
+#include <optional>
 
 namespace lum::platform {
 
 // The real backend: GLFW 3 for the window, context, events, keys, mouse and
-// joysticks; the monotonic clock and nanosleep for time.
+// joysticks; the monotonic clock and nanosleep for time. With
+// LUM_VIRTUAL_JOYPADS set, the joysticks come from that file instead, read
+// to its end when the window system starts and followed at every poll.
 class GlfwBackend final : public Backend, private GlfwWindowEvents {
   public:
     bool start_window_system() override;
@@ -53,10 +59,13 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     bool on_close() override;
     void on_key(int virtual_key, bool down) override;
     void on_scroll(double steps) override;
+    void start_virtual_joypads();
 
     GlfwWindow window_;
     KeyLatch keys_;
     double wheel_ = 0;
+    std::optional<VirtualJoypads> virtual_pads_;
+    FileFollower pad_file_;
 };
 
 } // namespace lum::platform

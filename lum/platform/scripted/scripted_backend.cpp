@@ -48,39 +48,6 @@ void ScriptedBackend::request_close() {
     });
 }
 
-ScriptedBackend::Joystick* ScriptedBackend::joystick(int id) {
-    if (id < 0 || id >= JOYSTICK_COUNT || !joysticks_[id].present)
-        return nullptr;
-    return &joysticks_[id];
-}
-
-void ScriptedBackend::connect_joystick(int id, const String& name, int axes, int buttons) {
-    if (id < 0 || id >= JOYSTICK_COUNT)
-        return;
-    Joystick& j = joysticks_[id];
-    j.present = true;
-    j.name = name;
-    j.axes.assign(std::max(0, axes), 0.0f);
-    j.buttons.assign(std::max(0, buttons), 0);
-}
-
-void ScriptedBackend::disconnect_joystick(int id) {
-    if (id >= 0 && id < JOYSTICK_COUNT)
-        joysticks_[id] = Joystick{};
-}
-
-void ScriptedBackend::set_joystick_axis(int id, int axis, float value) {
-    Joystick* j = joystick(id);
-    if (j && axis >= 0 && axis < static_cast<int>(j->axes.size()))
-        j->axes[axis] = std::clamp(value, -1.0f, 1.0f);
-}
-
-void ScriptedBackend::set_joystick_button(int id, int button, bool down) {
-    Joystick* j = joystick(id);
-    if (j && button >= 0 && button < static_cast<int>(j->buttons.size()))
-        j->buttons[button] = down ? 1 : 0;
-}
-
 void ScriptedBackend::set_mouse_button(int button, bool down) {
     if (button >= 0 && button < MOUSE_BUTTON_COUNT)
         mouse_buttons_[button] = down;
@@ -182,43 +149,6 @@ Version ScriptedBackend::gl_context_version() {
 void ScriptedBackend::sleep_milliseconds(uint32_t ms) {
     now_ += ms;
     slept_ += ms;
-}
-
-bool ScriptedBackend::joystick_present(int id) {
-    return joystick(id) != nullptr;
-}
-
-int ScriptedBackend::joystick_axis_count(int id) {
-    Joystick* j = joystick(id);
-    return j ? static_cast<int>(j->axes.size()) : 0;
-}
-
-int ScriptedBackend::joystick_button_count(int id) {
-    Joystick* j = joystick(id);
-    return j ? static_cast<int>(j->buttons.size()) : 0;
-}
-
-int ScriptedBackend::read_joystick_axes(int id, float* axes, int count) {
-    Joystick* j = joystick(id);
-    if (!j || !axes || count <= 0)
-        return 0;
-    int n = std::min(count, static_cast<int>(j->axes.size()));
-    std::copy_n(j->axes.begin(), n, axes);
-    return n;
-}
-
-int ScriptedBackend::read_joystick_buttons(int id, uint8_t* buttons, int count) {
-    Joystick* j = joystick(id);
-    if (!j || !buttons || count <= 0)
-        return 0;
-    int n = std::min(count, static_cast<int>(j->buttons.size()));
-    std::copy_n(j->buttons.begin(), n, buttons);
-    return n;
-}
-
-String ScriptedBackend::joystick_name(int id) {
-    Joystick* j = joystick(id);
-    return j ? j->name : String();
 }
 
 bool ScriptedBackend::mouse_button(int button) {

@@ -2,6 +2,7 @@
 
 #include "lum/platform/backend.hpp"
 #include "lum/platform/glfw/glfw_window.hpp"
+#include "lum/platform/joystick_bank.hpp"
 #include "lum/platform/key_latch.hpp"
 
 #include <array>
@@ -50,10 +51,13 @@ class ScriptedBackend final : public Backend {
     void request_close();
 
     // Joysticks (id 0..15): connect with a name and counts, then set states.
-    void connect_joystick(int id, const String& name, int axes, int buttons);
-    void disconnect_joystick(int id);
-    void set_joystick_axis(int id, int axis, float value);
-    void set_joystick_button(int id, int button, bool down);
+    // A button pressed and released between two reads reads as down once.
+    void connect_joystick(int id, const String& name, int axes, int buttons) {
+        joysticks_.plug(id, name, axes, buttons);
+    }
+    void disconnect_joystick(int id) { joysticks_.unplug(id); }
+    void set_joystick_axis(int id, int axis, float value) { joysticks_.set_axis(id, axis, value); }
+    void set_joystick_button(int id, int button, bool down) { joysticks_.set_button(id, button, down); }
 
     // Mouse.
     void set_mouse_position(int x, int y) { mouse_ = {x, y}; }
@@ -98,26 +102,22 @@ class ScriptedBackend final : public Backend {
 
     void keyboard_state(uint8_t state[VIRTUAL_KEY_COUNT]) override { keys_.read(state); }
 
-    bool joystick_present(int id) override;
-    int joystick_axis_count(int id) override;
-    int joystick_button_count(int id) override;
-    int read_joystick_axes(int id, float* axes, int count) override;
-    int read_joystick_buttons(int id, uint8_t* buttons, int count) override;
-    String joystick_name(int id) override;
+    bool joystick_present(int id) override { return joysticks_.present(id); }
+    int joystick_axis_count(int id) override { return joysticks_.axis_count(id); }
+    int joystick_button_count(int id) override { return joysticks_.button_count(id); }
+    int read_joystick_axes(int id, float* axes, int count) override {
+        return joysticks_.read_axes(id, axes, count);
+    }
+    int read_joystick_buttons(int id, uint8_t* buttons, int count) override {
+        return joysticks_.read_buttons(id, buttons, count);
+    }
+    String joystick_name(int id) override { return joysticks_.name(id); }
 
     bool mouse_button(int button) override;
     MousePosition mouse_position() override { return open_ ? mouse_ : MousePosition{}; }
     int mouse_wheel() override { return wheel_; }
 
   private:
-    struct Joystick {
-        bool present = false;
-        String name;
-        std::vector<float> axes;
-        std::vector<uint8_t> buttons;
-    };
-    Joystick* joystick(int id);
-
     WindowKind kind_;
     // The hidden window of WindowKind::HIDDEN; never started for VIRTUAL.
     GlfwWindow context_;
@@ -137,7 +137,7 @@ class ScriptedBackend final : public Backend {
     int interval_ = 0;
     KeyLatch keys_;
     std::vector<std::function<void()>> pending_;
-    std::array<Joystick, JOYSTICK_COUNT> joysticks_;
+    JoystickBank joysticks_;
     MousePosition mouse_;
     std::array<bool, MOUSE_BUTTON_COUNT> mouse_buttons_{};
     int wheel_ = 0;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace lum::platform {
+
+// Reads a file as it grows, as `tail -f` does, without ever blocking.
+class FileFollower {
+  public:
+    FileFollower() = default;
+    FileFollower(const FileFollower&) = delete;
+    FileFollower& operator=(const FileFollower&) = delete;
+    ~FileFollower();
+
+    // Opens path to be read from its start; false, with the system's reason
+    // in error, when it cannot. An open file is closed first.
+    bool open(const std::string& path, std::string& error);
+    void close();
+
+    // The bytes written since the last call; empty when none or not open.
+    std::string read_new();
+
+  private:
+    int fd_ = -1;
+};
+
+} // namespace lum::platform

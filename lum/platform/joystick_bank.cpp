@@ -1,0 +1,91 @@
+#include "lum/platform/joystick_bank.hpp"
+
+#include <algorithm>
+
+namespace lum::platform {
+
+const JoystickBank::Joystick* JoystickBank::find(int id) const {
+    if (id < 0 || id >= JOYSTICK_COUNT || !joysticks_[id].present)
+        return nullptr;
+    return &joysticks_[id];
+}
+
+JoystickBank::Joystick* JoystickBank::find(int id) {
+    return const_cast<Joystick*>(static_cast<const JoystickBank*>(this)->find(id));
+}
+
+void JoystickBank::plug(int id, const String& name, int axes, int buttons) {
+    if (id < 0 || id >= JOYSTICK_COUNT)
+        return;
+    Joystick& j = joysticks_[id];
+    j.present = true;
+    j.name = name;
+    j.axes.assign(std::max(0, axes), 0.0f);
+    j.buttons.assign(std::max(0, buttons), 0);
+    j.tapped.assign(j.buttons.size(), 0);
+}
+
+void JoystickBank::unplug(int id) {
+    if (id >= 0 && id < JOYSTICK_COUNT)
+        joysticks_[id] = Joystick{};
+}
+
+bool JoystickBank::set_axis(int id, int axis, float value) {
+    Joystick* j = find(id);
+    if (!j || axis < 0 || axis >= static_cast<int>(j->axes.size()))
+        return false;
+    j->axes[axis] = std::clamp(value, -1.0f, 1.0f);
+    return true;
+}
+
+bool JoystickBank::set_button(int id, int button, bool down) {
+    Joystick* j = find(id);
+    if (!j || button < 0 || button >= static_cast<int>(j->buttons.size()))
+        return false;
+    j->buttons[button] = down ? 1 : 0;
+    if (down)
+        j->tapped[button] = 1;
+    return true;
+}
+
+bool JoystickBank::present(int id) const {
+    return find(id) != nullptr;
+}
+
+int JoystickBank::axis_count(int id) const {
+    const Joystick* j = find(id);
+    return j ? static_cast<int>(j->axes.size()) : 0;
+}
+
+int JoystickBank::button_count(int id) const {
+    const Joystick* j = find(id);
+    return j ? static_cast<int>(j->buttons.size()) : 0;
+}
+
+int JoystickBank::read_axes(int id, float* axes, int count) const {
+    const Joystick* j = find(id);
+    if (!j || !axes || count <= 0)
+        return 0;
+    int n = std::min(count, static_cast<int>(j->axes.size()));
+    std::copy_n(j->axes.begin(), n, axes);
+    return n;
+}
+
+int JoystickBank::read_buttons(int id, uint8_t* buttons, int count) {
+    Joystick* j = find(id);
+    if (!j || !buttons || count <= 0)
+        return 0;
+    int n = std::min(count, static_cast<int>(j->buttons.size()));
+    for (int i = 0; i < n; ++i) {
+        buttons[i] = (j->buttons[i] || j->tapped[i]) ? 1 : 0;
+        j->tapped[i] = 0;
+    }
+    return n;
+}
+
+String JoystickBank::name(int id) const {
+    const Joystick* j = find(id);
+    return j ? j->name : String();
+}
+
+} // namespace lum::platform
