@@ -28,23 +28,17 @@ void play_everywhere(uint32_t buffer) {
         lum::play_on_group(device.group_b, buffer, 0, lum::Playback::LOOPING);
 }
 
-void BM_MonitorPassIdle(benchmark::State& state) {
-    open_with_silence();
+// Argument 0: every source idle; 1: every source playing.
+void BM_MonitorPass(benchmark::State& state) {
+    uint32_t buffer = open_with_silence();
+    if (state.range(0) == 1)
+        play_everywhere(buffer);
     lum::SourceWatch watch;
     for (auto _ : state)
         watch.poll(lum::audio_device());
     lum::close_audio();
 }
-BENCHMARK(BM_MonitorPassIdle)->Unit(benchmark::kMicrosecond);
-
-void BM_MonitorPassAllPlaying(benchmark::State& state) {
-    play_everywhere(open_with_silence());
-    lum::SourceWatch watch;
-    for (auto _ : state)
-        watch.poll(lum::audio_device());
-    lum::close_audio();
-}
-BENCHMARK(BM_MonitorPassAllPlaying)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MonitorPass)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_PlayOnFullGroup(benchmark::State& state) {
     uint32_t buffer = open_with_silence();
