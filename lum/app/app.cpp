@@ -6,8 +6,11 @@
 #include "lum/app/message_box.hpp"
 #include "lum/app/notice.hpp"
 #include "lum/app/records.hpp"
+#include "lum/app/shutdown.hpp"
 #include "lum/app/signals.hpp"
 #include "lum/app/window_system.hpp"
+#include "lum/audio/audio_device.hpp"
+#include "lum/audio/audio_monitor.hpp"
 #include "lum/error/exception.hpp"
 #include "lum/graphics/gl_info.hpp"
 #include "lum/graphics/renderer.hpp"
@@ -134,20 +137,37 @@ void run_main_task(App& app) {
     }
 }
 
+// The boot's "Audio" step: the device and its sources, closed at shutdown.
+void open_audio_device() {
+    open_audio();
+    at_shutdown(close_audio);
+}
+
 } // namespace
 
 void App::run() {
     Booter booter;
     start_graphics(*this, booter);
+    AudioMonitor monitor;
+    monitor.start();
+    audio_device();
+    set_audio_frame_counter(&display().frame_count);
+    booter.audio_step.run = open_audio_device;
     display().phase = Booting;
     zero_task();
     try {
         run_task(booter);
     } catch (...) {
+        // Stopped as shutdown would, so no thread runs on while exit tidies up;
+        // this end writes no record.
+        monitor.stop();
         std::exit(1);
     }
     apply_window_settings(*this);
     run_main_task(*this);
+    put_record("888 Audio monitor kill");
+    monitor.stop();
+    put_record("888 Audio monitor terminated");
 }
 
 void apply_window_settings(App& app) {
@@ -168,6 +188,7 @@ void apply_window_settings(App& app) {
 }
 
 void reset_engine() {
+    stop_all_sources();
     display().phase = Terminating;
     draw_frame();
     platform::swap_buffers();

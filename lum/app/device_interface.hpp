@@ -3,11 +3,11 @@
 namespace lum {
 
 class AudioDevice;
-class SourceGroup;
-class KeyboardState;
-class Input;
-class MouseState;
-class PlayerInput;
+struct SourceGroup;
+struct KeyboardState;
+struct Input;
+struct MouseState;
+struct PlayerInput;
 
 // The engine's process-wide devices as every task reaches them. Each object is
 // created on first use and lives until the process exits. The keyboard, input,

@@ -42,6 +42,9 @@ struct DisplayState {
 
     AppPhase phase = Booting;
     bool paused = false;
+    // Whether the sound plays: the window active and the program not paused,
+    // as the last key step found it.
+    bool audible = true;
     // Incremented at the start of every frame; the audio layer reads it.
     uint32_t frame_count = 0;
     // The frame whose key step ran last; none before the first.

@@ -4,6 +4,7 @@
 #include "lum/app/frame_key_state.hpp"
 #include "lum/app/notice.hpp"
 #include "lum/app/screenshot.hpp"
+#include "lum/audio/audio_device.hpp"
 #include "lum/graphics/renderer.hpp"
 #include "lum/platform/window.hpp"
 
@@ -47,6 +48,20 @@ void apply(const ScaleShortcut& s) {
     show_notice(String(s.notice));
 }
 
+// Pauses the sound when the window loses the focus or the program is paused,
+// and resumes it when both are over.
+void follow_focus_with_sound() {
+    DisplayState& d = display();
+    const bool audible = platform::window_active() && !d.paused;
+    if (audible == d.audible)
+        return;
+    d.audible = audible;
+    if (audible)
+        resume_all_sources();
+    else
+        pause_all_sources();
+}
+
 } // namespace
 
 void set_window_scale(float s) {
@@ -79,6 +94,7 @@ void toggle_pause() {
 }
 
 void frame_keys() {
+    follow_focus_with_sound();
     run_input_step();
     const FrameKeyState& keys = frame_key_state();
     const bool control_command = keys.modifiers() == CONTROL_COMMAND;

@@ -3,6 +3,7 @@
 #include "lum/app/booter.hpp"
 #include "lum/app/main_loop.hpp"
 #include "lum/app/signals.hpp"
+#include "lum/audio/audio_device.hpp"
 #include "lum/error/exception.hpp"
 
 using namespace lum;
@@ -50,10 +51,27 @@ TEST_F(FrameTest, TheWindowFollowsTheApplicationsSettings) {
     EXPECT_EQ(display().backdrop_colour, RGB(32, 32, 32));
 }
 
+TEST_F(FrameTest, TheBootOpensTheAudioDeviceWithItsTwoGroups) {
+    bool open = false;
+    size_t a = 0, b = 0;
+    app.at(1, [&] {
+        open = audio_device().is_open();
+        a = app.group_a->sources.size();
+        b = app.group_b->sources.size();
+        app.die();
+    });
+    run_app();
+    EXPECT_TRUE(open);
+    EXPECT_EQ(a, 2u);
+    EXPECT_EQ(b, 8u);
+    EXPECT_EQ(app.audio, &audio_device());
+}
+
 TEST_F(FrameTest, DieFromUserEndsTheProgramNormally) {
     app.at(3, [&] { app.die(); });
     run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "850 Normal Exit"}));
+    EXPECT_EQ(records(), (Records{"100 Begin Program", "850 Normal Exit", "888 Audio monitor kill",
+                                  "888 Audio monitor terminated"}));
     EXPECT_EQ(app.users, 3);
     EXPECT_EQ(app.ends, 1);
 }
@@ -61,7 +79,8 @@ TEST_F(FrameTest, DieFromUserEndsTheProgramNormally) {
 TEST_F(FrameTest, DieFromBeginStillRunsEndAndEndsNormally) {
     app.on_begin = [&] { app.die(); };
     run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "850 Normal Exit"}));
+    EXPECT_EQ(records(), (Records{"100 Begin Program", "850 Normal Exit", "888 Audio monitor kill",
+                                  "888 Audio monitor terminated"}));
     EXPECT_EQ(app.users, 0);
     EXPECT_EQ(app.ends, 1);
 }
@@ -69,7 +88,8 @@ TEST_F(FrameTest, DieFromBeginStillRunsEndAndEndsNormally) {
 TEST_F(FrameTest, AWindowCloseEndsTheProgramWithoutTheEndStep) {
     app.at(5, [&] { backend.request_close(); });
     run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "851 Terminate with Window Close"}));
+    EXPECT_EQ(records(), (Records{"100 Begin Program", "851 Terminate with Window Close",
+                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
     EXPECT_EQ(app.ends, 0);
 }
 
@@ -90,7 +110,8 @@ TEST_F(FrameTest, ResetsRestartTheMainTaskFromBegin) {
     };
     run_app();
     EXPECT_EQ(records(), (Records{"100 Begin Program", "810 Software Reset", "100 Begin Program",
-                                  "820 Hardware Reset", "100 Begin Program", "850 Normal Exit"}));
+                                  "820 Hardware Reset", "100 Begin Program", "850 Normal Exit",
+                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
     EXPECT_EQ(software, 1);
     EXPECT_EQ(hardware, 1);
     EXPECT_EQ(app.begins, 3);
@@ -103,21 +124,24 @@ TEST_F(FrameTest, AFailingUserStepIsReportedAndEndsAsAWindowClose) {
     EXPECT_NE(err.find("Fault: Runtime Execption in lum::test::ScriptedApp::user()\n\nint=42\n"),
               std::string::npos)
         << err;
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "851 Terminate with Window Close"}));
+    EXPECT_EQ(records(), (Records{"100 Begin Program", "851 Terminate with Window Close",
+                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
     EXPECT_EQ(app.ends, 0);
 }
 
 TEST_F(FrameTest, FailuresOfPaintEndTheProgramByTheirKind) {
     app.on_paint = [] { throw FileOpenException(String("cannot read 'x'")); };
     run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "852 Terminate by User Exception"}));
+    EXPECT_EQ(records(), (Records{"100 Begin Program", "852 Terminate by User Exception",
+                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
     EXPECT_NE(out.find("852 Terminate by User Exception\ncannot read 'x' (FileOpenException例外です。)\n"),
               std::string::npos)
         << out;
     reset_frame_state();
     app.on_paint = [] { throw 3; };
     run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "853 Terminate by User Exception2"}));
+    EXPECT_EQ(records(), (Records{"100 Begin Program", "853 Terminate by User Exception2",
+                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
 }
 
 TEST(AppStart, WithoutAWindowSystemTheBootEndsTheProcessWithOne) {

@@ -49,7 +49,10 @@ TEST(RealWindow, AnAppOpensItsWindowRunsFramesAndEndsInOrder) {
     EXPECT_NE(text.find("size 512x448\n"), std::string::npos) << text;
     EXPECT_NE(text.find("status 0\n"), std::string::npos) << text;
     std::string out = between(text, "--- out\n", "--- err\n");
-    EXPECT_EQ(records_in(out), (std::vector<std::string>{"100 Begin Program", "850 Normal Exit"})) << out;
+    EXPECT_EQ(records_in(out),
+              (std::vector<std::string>{"100 Begin Program", "850 Normal Exit", "888 Audio monitor kill",
+                                        "888 Audio monitor terminated"}))
+        << out;
     std::string err = text.substr(text.find("--- err\n") + 8);
     // One boot frame and the main task's frames up to its 120th user step.
     EXPECT_EQ(between(err, "frames ", "\n"), "121") << err;

@@ -3,6 +3,8 @@
 #include "lum/app/invoke.hpp"
 #include "lum/app/main_loop.hpp"
 #include "lum/app/screenshot.hpp"
+#include "lum/audio/audio_buffer.hpp"
+#include "lum/audio/audio_device.hpp"
 
 using namespace lum;
 using namespace lum::test;
@@ -134,6 +136,30 @@ TEST_F(Shortcuts, KeysAreHeldOffForFifteenFramesAfterTheFocusReturns) {
     EXPECT_FALSE(display().paused) << "a tap during the hold-off counts";
     frames(FIRST_KEY_STEP);
     EXPECT_EQ(frame_key_state().modifiers(), static_cast<uint32_t>(CONTROL | COMMAND));
+}
+
+TEST_F(Shortcuts, TheSoundPausesWithTheFocusAndThePauseAndStopsAtAReset) {
+    open_audio();
+    std::vector<uint8_t> silence(800, 128);
+    uint32_t buffer = create_audio_buffer(silence.data(), silence.size(), SampleFormat::MONO8, 8000);
+    AudioSource* s = play_on_group(audio_device().group_a, buffer, 0, Playback::LOOPING);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(play_state(*s), PlayState::PLAYING);
+    backend.set_active(false);
+    frames(2);
+    EXPECT_EQ(play_state(*s), PlayState::PAUSED) << "focus lost";
+    backend.set_active(true);
+    frames(2);
+    EXPECT_EQ(play_state(*s), PlayState::PLAYING) << "focus back";
+    frames(FIRST_KEY_STEP);
+    chord('P');
+    EXPECT_EQ(play_state(*s), PlayState::PAUSED) << "paused";
+    chord('P');
+    EXPECT_EQ(play_state(*s), PlayState::PLAYING) << "resumed";
+    reset_engine();
+    EXPECT_EQ(play_state(*s), PlayState::STOPPED) << "reset";
+    close_audio();
+    delete_audio_buffer(buffer);
 }
 
 TEST_F(Shortcuts, AScreenshotWithoutAPictureSaysItFailedAndWhy) {
