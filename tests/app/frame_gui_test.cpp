@@ -150,3 +150,15 @@ TEST_F(GuiFrame, AScreenshotThatCannotBeWrittenSaysSoAndWhy) {
     EXPECT_NE(out.find("save_screenshot: cannot write '/proc/halvane-screenshot-"), std::string::npos) << out;
     EXPECT_EQ(out.find("Screenshot saved"), std::string::npos);
 }
+
+TEST_F(GuiFrame, AWindowClosedByItsUserEndsTheProgramWithTheCloseRecords) {
+    app.at(30, [&] { backend.request_close(); });
+    run_app();
+    EXPECT_TRUE(display().graphics_ready);
+    EXPECT_EQ(records(),
+              (std::vector<std::string>{"100 Begin Program", "851 Terminate with Window Close",
+                                        "888 Audio monitor kill", "888 Audio monitor terminated"}));
+    EXPECT_EQ(app.users, 30);
+    EXPECT_EQ(app.ends, 0);
+    EXPECT_EQ(backend.title(), String("Frame Test"));
+}
