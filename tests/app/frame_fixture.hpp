@@ -32,81 +32,37 @@ inline constexpr int VK_SHIFT = 0x10;
 inline constexpr int VK_CONTROL = 0x11;
 inline constexpr int VK_ALT = 0x12;
 
-// An application whose steps the test sets. at(n, f) runs f in the n-th
-// user step (counting from 1), before on_user.
+// An application whose steps the test sets; it serves as a plain task too.
+// at(n, f) runs f in the n-th user step (counting from 1), before on_user.
 class ScriptedApp : public App {
   public:
-    std::function<void(WindowSettings&)> on_setup = [](WindowSettings& s) {
-        s.screen_width = 256;
-        s.screen_height = 224;
-        s.title = "Frame Test";
-    };
-    std::function<void()> on_begin, on_user, on_paint, on_end, on_software, on_hardware;
-    int begins = 0, users = 0, paints = 0, ends = 0;
+    std::function<void()> on_begin, on_user, on_paint, on_end;
+    int begins = 0, users = 0, paints = 0, ends = 0, software_resets = 0, hardware_resets = 0;
 
     void at(int user_step, std::function<void()> f) { script_[user_step].push_back(std::move(f)); }
 
     void setup_window(WindowSettings& s) override {
-        if (on_setup)
-            on_setup(s);
+        s.screen_width = 256;
+        s.screen_height = 224;
+        s.title = "Frame Test";
     }
-    void begin() override {
-        ++begins;
-        if (on_begin)
-            on_begin();
-    }
+    void begin() override { ++begins, call(on_begin); }
     void user() override {
-        ++users;
-        auto it = script_.find(users);
-        if (it != script_.end())
-            for (auto& f : it->second)
-                f();
-        if (on_user)
-            on_user();
+        for (auto& f : script_[++users])
+            f();
+        call(on_user);
     }
-    void paint() override {
-        ++paints;
-        if (on_paint)
-            on_paint();
-    }
-    void end() override {
-        ++ends;
-        if (on_end)
-            on_end();
-    }
-    void on_software_reset() override {
-        if (on_software)
-            on_software();
-    }
-    void on_hardware_reset() override {
-        if (on_hardware)
-            on_hardware();
-    }
+    void paint() override { ++paints, call(on_paint); }
+    void end() override { ++ends, call(on_end); }
+    void on_software_reset() override { ++software_resets; }
+    void on_hardware_reset() override { ++hardware_resets; }
 
   private:
+    static void call(const std::function<void()>& f) {
+        if (f)
+            f();
+    }
     std::map<int, std::vector<std::function<void()>>> script_;
-};
-
-// A plain task whose steps the test sets.
-class ScriptedTask : public Task {
-  public:
-    std::function<void()> on_begin, on_user, on_paint, on_end;
-    void begin() override {
-        if (on_begin)
-            on_begin();
-    }
-    void user() override {
-        if (on_user)
-            on_user();
-    }
-    void paint() override {
-        if (on_paint)
-            on_paint();
-    }
-    void end() override {
-        if (on_end)
-            on_end();
-    }
 };
 
 // The frame's process-wide state as at process start. Run with no OpenGL
@@ -151,10 +107,11 @@ class FrameTest : public testing::Test {
     }
 
     // Runs the application, keeping what it wrote on both streams.
-    void run_app() {
+    void run_app() { run_app(app); }
+    void run_app(App& a) {
         testing::internal::CaptureStdout();
         testing::internal::CaptureStderr();
-        app.run();
+        a.run();
         out = testing::internal::GetCapturedStdout();
         err = testing::internal::GetCapturedStderr();
     }
