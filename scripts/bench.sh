@@ -12,3 +12,7 @@ for b in "$build"/bench/bench_*; do
         "$b" --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
     fi
 done
+if [ -x "$build/bench/frame_idle_app" ] && [ -x "$build/bench/glfw_idle_baseline" ]; then
+    echo "== frame_bench"
+    "$(dirname "$0")/../bench/frame_bench.sh" "$build"
+fi
