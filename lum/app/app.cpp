@@ -1,0 +1,188 @@
+#include "lum/app/app.hpp"
+
+#include "lum/app/booter.hpp"
+#include "lum/app/display_state.hpp"
+#include "lum/app/main_loop.hpp"
+#include "lum/app/message_box.hpp"
+#include "lum/app/notice.hpp"
+#include "lum/app/records.hpp"
+#include "lum/app/signals.hpp"
+#include "lum/app/window_system.hpp"
+#include "lum/error/exception.hpp"
+#include "lum/graphics/gl_info.hpp"
+#include "lum/graphics/renderer.hpp"
+#include "lum/graphics/system_font_gl.hpp"
+#include "lum/graphics/text_palette.hpp"
+#include "lum/platform/window.hpp"
+#include "lum/text/format.hpp"
+
+#include <cstdlib>
+
+namespace lum {
+
+namespace {
+
+WindowSettings settings_of(App& app) {
+    WindowSettings s;
+    app.setup_window(s);
+    s.normalise();
+    return s;
+}
+
+void open_window(const WindowSettings& s) {
+    RendererState& r = renderer();
+    r.screen_width = s.screen_width;
+    r.screen_height = s.screen_height;
+    r.window_width = s.window_width;
+    r.window_height = s.window_height;
+    const platform::VideoMode desktop = platform::desktop_mode();
+    DisplayState& d = display();
+    d.desktop_width = desktop.width;
+    d.desktop_height = desktop.height;
+    d.desktop_depth = desktop.red_bits + desktop.green_bits + desktop.blue_bits;
+    platform::WindowRequest request;
+    request.width = s.window_width;
+    request.height = s.window_height;
+    request.red_bits = desktop.red_bits;
+    request.green_bits = desktop.green_bits;
+    request.blue_bits = desktop.blue_bits;
+    request.alpha_bits = 0;
+    request.depth_bits = 0;
+    // The notice's rounded box is cut out with the stencil, in the window.
+    request.stencil_bits = 8;
+    request.title = s.title;
+    if (!platform::open_window(request))
+        throw GraphicsCreateWindowException();
+    platform::set_window_title(s.title);
+    // The handlers serve even when the renderer does not start.
+    platform::set_window_size_handler(on_window_size);
+    platform::set_window_close_handler(on_window_close);
+}
+
+void create_screen_objects() {
+    const RendererState& r = renderer();
+    display().screen_target.create(r.screen_width, r.screen_height);
+    TextScreen& overlay = overlay_screen();
+    overlay.resize(80, 1);
+    overlay.palette = &overlay_text_palette();
+    overlay.current_page = TextScreen::DEFAULT_PAGE;
+    overlay.current_colour = overlay_text_palette().default_colour;
+    notice().rendered = String();
+}
+
+String graphics_report(const GraphicsException& e) {
+    const GlInfo info = read_gl_info();
+    return Format("{0}\n\n[VERSION] {1}\n[VENDOR] {2}\n[RENDERER] {3}\n[SHADER] {4}\n", describe(e),
+                  info.version, info.vendor, info.renderer, info.shading_language_version);
+}
+
+// Starts the window system, opens the window and starts the renderer. A
+// failure is reported and start-up goes on without graphics.
+void start_graphics(App& app, Booter& booter) {
+    DisplayState& d = display();
+    d.graphics_ready = false;
+    try {
+        if (!start_window_system())
+            throw GraphicsInitializeException();
+        const WindowSettings s = settings_of(app);
+        booter.boot_screen_mode = s.boot_screen_mode;
+        open_window(s);
+        // A window without OpenGL (the scripted virtual one) has nothing to
+        // start; its frames only poll, present and pace.
+        if (!platform::context_current())
+            return;
+        GraphicsStartHooks hooks;
+        hooks.create_screen_objects = create_screen_objects;
+        hooks.build_system_font = [background = s.font_background] { build_system_font(background); };
+        graphics_start(hooks);
+        d.graphics_ready = true;
+    } catch (const GraphicsException& e) {
+        fault(graphics_report(e));
+    }
+}
+
+// Runs the main task until it ends for good, writing the outcome's records.
+void run_main_task(App& app) {
+    for (;;) {
+        put_record("100 Begin Program");
+        display().phase = Running;
+        try {
+            run_task(app);
+            put_record("850 Normal Exit");
+            return;
+        } catch (SoftwareResetExceptionType) {
+            put_record("810 Software Reset");
+            apply_window_settings(app);
+            reset_engine();
+            app.on_software_reset();
+        } catch (HardwareResetExceptionType) {
+            put_record("820 Hardware Reset");
+            apply_window_settings(app);
+            reset_engine();
+            app.on_hardware_reset();
+        } catch (WindowCloseExceptionType) {
+            put_record("851 Terminate with Window Close");
+            return;
+        } catch (const Exception& e) {
+            put_record("852 Terminate by User Exception");
+            put_record(describe(e).to_utf8().c_str());
+            return;
+        } catch (...) {
+            put_record("853 Terminate by User Exception2");
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void App::run() {
+    Booter booter;
+    start_graphics(*this, booter);
+    display().phase = Booting;
+    zero_task();
+    try {
+        run_task(booter);
+    } catch (...) {
+        std::exit(1);
+    }
+    apply_window_settings(*this);
+    run_main_task(*this);
+}
+
+void apply_window_settings(App& app) {
+    const WindowSettings s = settings_of(app);
+    RendererState& r = renderer();
+    r.screen_width = s.screen_width;
+    r.screen_height = s.screen_height;
+    DisplayState& d = display();
+    // Every task paints at the screen size, so the target follows it.
+    const RenderTarget& t = d.screen_target;
+    if (d.graphics_ready && (t.width() != s.screen_width || t.height() != s.screen_height))
+        d.screen_target.create(s.screen_width, s.screen_height);
+    if (s.window_width != r.window_width || s.window_height != r.window_height)
+        platform::set_window_size(s.window_width, s.window_height);
+    d.backdrop_colour = RGB(32, 32, 32);
+    d.border_colour = RGB(48, 48, 48);
+    platform::set_window_title(s.title);
+}
+
+void reset_engine() {
+    display().phase = Terminating;
+    draw_frame();
+    platform::swap_buffers();
+    display().task_stack.clear();
+}
+
+void on_window_size(int width, int height) {
+    draw_frame();
+    platform::swap_buffers();
+    renderer().window_width = width;
+    renderer().window_height = height;
+}
+
+bool on_window_close() {
+    return true;
+}
+
+} // namespace lum

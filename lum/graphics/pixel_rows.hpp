@@ -1,0 +1,12 @@
+#pragma once
+
+#include <cstdint>
+
+namespace lum {
+
+// Copies width RGBA pixels (4 bytes each) of row y of the current target,
+// starting at column x, into rgba. Rows count from the bottom, as OpenGL
+// stores them.
+void read_pixel_row(int32_t x, int32_t y, int32_t width, uint8_t* rgba);
+
+} // namespace lum

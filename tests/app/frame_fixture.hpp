@@ -1,0 +1,195 @@
+#pragma once
+
+// A scripted application and the fixture that runs it on a scripted backend,
+// with the frame's process-wide state back at its start for every test.
+
+#include "lum/app/app.hpp"
+#include "lum/app/display_state.hpp"
+#include "lum/app/frame_key_state.hpp"
+#include "lum/app/notice.hpp"
+#include "lum/graphics/charset.hpp"
+#include "lum/graphics/renderer.hpp"
+#include "lum/platform/backend.hpp"
+#include "lum/platform/scripted/scripted_backend.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace lum::test {
+
+using platform::ScriptedBackend;
+using WindowKind = ScriptedBackend::WindowKind;
+
+// Virtual-key codes the tests press.
+inline constexpr int VK_RETURN = 0x0D;
+inline constexpr int VK_SHIFT = 0x10;
+inline constexpr int VK_CONTROL = 0x11;
+inline constexpr int VK_ALT = 0x12;
+
+// An application whose steps the test sets. at(n, f) runs f in the n-th
+// user step (counting from 1), before on_user.
+class ScriptedApp : public App {
+  public:
+    std::function<void(WindowSettings&)> on_setup = [](WindowSettings& s) {
+        s.screen_width = 256;
+        s.screen_height = 224;
+        s.title = "Frame Test";
+    };
+    std::function<void()> on_begin, on_user, on_paint, on_end, on_software, on_hardware;
+    int begins = 0, users = 0, paints = 0, ends = 0;
+
+    void at(int user_step, std::function<void()> f) { script_[user_step].push_back(std::move(f)); }
+
+    void setup_window(WindowSettings& s) override {
+        if (on_setup)
+            on_setup(s);
+    }
+    void begin() override {
+        ++begins;
+        if (on_begin)
+            on_begin();
+    }
+    void user() override {
+        ++users;
+        auto it = script_.find(users);
+        if (it != script_.end())
+            for (auto& f : it->second)
+                f();
+        if (on_user)
+            on_user();
+    }
+    void paint() override {
+        ++paints;
+        if (on_paint)
+            on_paint();
+    }
+    void end() override {
+        ++ends;
+        if (on_end)
+            on_end();
+    }
+    void on_software_reset() override {
+        if (on_software)
+            on_software();
+    }
+    void on_hardware_reset() override {
+        if (on_hardware)
+            on_hardware();
+    }
+
+  private:
+    std::map<int, std::vector<std::function<void()>>> script_;
+};
+
+// A plain task whose steps the test sets.
+class ScriptedTask : public Task {
+  public:
+    std::function<void()> on_begin, on_user, on_paint, on_end;
+    void begin() override {
+        if (on_begin)
+            on_begin();
+    }
+    void user() override {
+        if (on_user)
+            on_user();
+    }
+    void paint() override {
+        if (on_paint)
+            on_paint();
+    }
+    void end() override {
+        if (on_end)
+            on_end();
+    }
+};
+
+// The frame's process-wide state as at process start. Run with no OpenGL
+// context current, so that objects of an earlier context only forget their names.
+inline void reset_frame_state() {
+    display() = DisplayState();
+    renderer() = RendererState();
+    notice() = NoticeState();
+    frame_key_state() = FrameKeyState();
+    overlay_screen().destroy();
+    for (int page = 0; page < SystemFont::SLOTS; ++page)
+        if (Charset* c = SystemFont::slot(page))
+            c->release_texture();
+    zero_task().running = true;
+}
+
+// The lines of text that begin with a three-digit record code.
+inline std::vector<std::string> records_in(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        if (line.size() > 4 && std::isdigit(static_cast<unsigned char>(line[0])) &&
+            std::isdigit(static_cast<unsigned char>(line[1])) &&
+            std::isdigit(static_cast<unsigned char>(line[2])) && line[3] == ' ')
+            out.push_back(line);
+    return out;
+}
+
+class FrameTest : public testing::Test {
+  protected:
+    explicit FrameTest(WindowKind kind = WindowKind::VIRTUAL) : backend(kind, 1000) {}
+
+    void SetUp() override {
+        setenv("LUM_MESSAGE_BOX", "ok", 1);
+        setenv("ALSOFT_DRIVERS", "null", 1);
+        reset_frame_state();
+        platform::use_backend(&backend);
+    }
+    void TearDown() override {
+        backend.stop_window_system();
+        platform::use_backend(nullptr);
+    }
+
+    // Runs the application, keeping what it wrote on both streams.
+    void run_app() {
+        testing::internal::CaptureStdout();
+        testing::internal::CaptureStderr();
+        app.run();
+        out = testing::internal::GetCapturedStdout();
+        err = testing::internal::GetCapturedStderr();
+    }
+    std::vector<std::string> records() const { return records_in(out); }
+
+    // Opens the scripted window directly, for tests that drive frames themselves.
+    void open_window(int width, int height) {
+        backend.start_window_system();
+        platform::WindowRequest r;
+        r.width = width;
+        r.height = height;
+        backend.open_window(r);
+    }
+
+    // Holds Control and Alt from user step n, taps key in step n + 1 (a tap
+    // shorter than a frame) and lets the modifiers go in step n + 5.
+    void chord_at(int n, int key, std::vector<int> modifiers = {VK_CONTROL, VK_ALT}) {
+        app.at(n, [this, modifiers] {
+            for (int m : modifiers)
+                backend.key_down(m);
+        });
+        app.at(n + 1, [this, key] { backend.tap_key(key); });
+        app.at(n + 5, [this, modifiers] {
+            for (int m : modifiers)
+                backend.key_up(m);
+        });
+    }
+
+    ScriptedBackend backend;
+    ScriptedApp app;
+    std::string out, err;
+};
+
+// The first user step in which the keyboard is read: the window's first focus
+// holds the keys off for the frame of the change and 14 more.
+inline constexpr int FIRST_KEY_STEP = 16;
+
+} // namespace lum::test
