@@ -1,6 +1,7 @@
 #include "lum/app/boot_report.hpp"
 
 #include "lum/error/exception.hpp"
+#include "text_rows.hpp"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +24,8 @@ class NoCanvas : public TextCanvas {
     void end(RenderTarget&) override {}
 };
 
-// The text a row shows, cells with nothing to draw as blanks, without trailing blanks.
 std::string row_text(const BootScreen& screen, int32_t row) {
-    const TextScreen& text = screen.text_screen();
-    std::u16string units;
-    for (int32_t column = 0; column < text.columns(); ++column) {
-        const TextCell& cell = text.cell(column, row);
-        units += cell.wanted.code == TextCell::nothing().wanted.code
-                     ? u' '
-                     : static_cast<char16_t>(cell.wanted.code);
-    }
-    while (!units.empty() && units.back() == u' ')
-        units.pop_back();
-    return String(units).to_utf8();
+    return test::row_text(screen.text_screen(), row);
 }
 
 std::vector<std::string> screen_lines(const BootScreen& screen) {
