@@ -1,33 +1,137 @@
 #include "lum/app/booter.hpp"
 
 #include "lum/app/display_state.hpp"
+#include "lum/app/library_step.hpp"
 #include "lum/app/main_loop.hpp"
 #include "lum/app/signals.hpp"
-#include "lum/error/exception.hpp"
+#include "lum/graphics/draw.hpp"
+#include "lum/graphics/gl_info.hpp"
+#include "lum/graphics/renderer.hpp"
 #include "lum/graphics/text_palette.hpp"
 #include "lum/platform/time.hpp"
 #include "lum/platform/window.hpp"
-#include "lum/text/debug_out.hpp"
-#include "lum/text/format.hpp"
 
 namespace lum {
 
+namespace {
+
+Booter* current = nullptr;
+
+DisplayFacts display_facts() {
+    const DisplayState& d = display();
+    const RendererState& r = renderer();
+    DisplayFacts f;
+    f.desktop_width = d.desktop_width;
+    f.desktop_height = d.desktop_height;
+    f.desktop_bits = d.desktop_depth;
+    f.screen_width = r.screen_width;
+    f.screen_height = r.screen_height;
+    f.viewport_width = r.viewport_width;
+    f.viewport_height = r.viewport_height;
+    f.window_width = r.window_width;
+    f.window_height = r.window_height;
+    return f;
+}
+
+bool graphics_ready() {
+    return display().graphics_ready;
+}
+
+} // namespace
+
+void BootCanvas::create(RenderTarget& target, int32_t width, int32_t height) {
+    if (graphics_ready())
+        gl_text_canvas().create(target, width, height);
+}
+
+void BootCanvas::release(RenderTarget& target) {
+    gl_text_canvas().release(target);
+}
+
+void BootCanvas::clear(RenderTarget& target) {
+    if (graphics_ready())
+        gl_text_canvas().clear(target);
+}
+
+void BootCanvas::begin(RenderTarget& target) {
+    drawing_ = graphics_ready();
+    if (drawing_)
+        gl_text_canvas().begin(target);
+}
+
+void BootCanvas::fill(const Rect& pixels) {
+    if (drawing_)
+        gl_text_canvas().fill(pixels);
+}
+
+void BootCanvas::glyph(const Charset& charset, uint32_t code, int32_t x, int32_t y, int32_t width,
+                       int32_t height, const RGBA& colour, int32_t angle) {
+    if (drawing_)
+        gl_text_canvas().glyph(charset, code, x, y, width, height, colour, angle);
+}
+
+void BootCanvas::end(RenderTarget& target) {
+    if (drawing_)
+        gl_text_canvas().end(target);
+    drawing_ = false;
+}
+
+Booter::Booter() {
+    libs_step.run = run_library_step;
+    facts.graphics = [] { return gl_info(); };
+    facts.display = display_facts;
+}
+
+Booter::~Booter() {
+    if (current == this)
+        current = nullptr;
+}
+
+Booter* current_boot_task() {
+    return current;
+}
+
 void Booter::begin() {
+    // Without OpenGL the picture is still read, so a missing or broken file
+    // fails the same way.
+    const Path path{String(PICTURE_PATH)};
+    if (graphics_ready())
+        pictures_[0].load(path);
+    else
+        pictures_[0].decode(path);
+    screen_.cover(renderer().screen_width, renderer().screen_height);
     const RGB grey = default_text_palette().colour(32).rgb();
     display().backdrop_colour = grey;
     display().border_colour = grey;
+    current = this;
+    auto frame_per_line = [this] {
+        if (boot_screen_mode == 2)
+            run_frame(*this);
+    };
+    screen_.line_callback = frame_per_line;
+    screen_.scroll_callback = frame_per_line;
 }
 
 void Booter::user() {
-    const bool frames = boot_screen_mode == 1 || boot_screen_mode == 2;
-    if (frames)
-        run_frame(*this);
-    run_boot_step(libs_step);
-    run_boot_step(audio_step);
-    run_boot_step(joypad_step);
-    if (frames)
-        run_frame(*this);
+    BootReport report;
+    report.steps = BootSteps{libs_step, audio_step, joypad_step};
+    report.facts = facts;
+    report.boot_screen_mode = boot_screen_mode;
+    report.run_frame = [this] { run_frame(*this); };
+    report.halt = [this] { halt_until_closed(); };
+    write_boot_report(screen_, report);
     die();
+}
+
+void Booter::paint() {
+    const RendererState& r = renderer();
+    clear_target(RGBA(default_text_palette().colour(35).rgb(), 255));
+    pictures_[0].draw(0, 0, static_cast<float>(r.screen_width), static_cast<float>(r.screen_height), 0);
+    TextScreen& text = screen_.text_screen();
+    text.flush();
+    const RenderTarget& t = text.target();
+    draw_target(t, t.width() * 0.5f, t.height() * 0.5f, static_cast<float>(t.width()),
+                static_cast<float>(t.height()), 0);
 }
 
 void Booter::setup_window(WindowSettings& settings) {
@@ -35,20 +139,30 @@ void Booter::setup_window(WindowSettings& settings) {
 }
 
 void Booter::run_boot_step(const BootStep& step) {
-    if (!step.run)
-        return;
-    try {
-        step.run();
-    } catch (const Exception& e) {
-        debug_out << Format("Init {0}...Fault ({1})", step.name, describe(e)) << "\n";
-        halt_until_closed();
-    }
+    lum::run_boot_step(screen_, step, [this] { halt_until_closed(); });
 }
 
 void Booter::halt_until_closed() {
+    DisplayState& d = display();
     while (platform::window_open()) {
         platform::sleep_milliseconds(100);
-        run_frame_body();
+        ++d.frame_count;
+        const uint32_t start = frame_clock();
+        draw_frame();
+        // The boot frames do not paint tasks: the report with its fault line
+        // is put on the window here, as a running frame puts the screen.
+        if (d.graphics_ready) {
+            push_target(d.screen_target);
+            paint();
+            pop_target();
+            const RendererState& r = renderer();
+            d.screen_target.set_alpha(1.0f);
+            draw_target(d.screen_target, r.screen_width * 0.5f, r.screen_height * 0.5f,
+                        r.screen_width * d.zoom_x, r.screen_height * d.zoom_y, d.angle);
+        }
+        platform::poll_events();
+        platform::swap_buffers();
+        pad_frame(start);
     }
     running = false;
     throw WindowCloseExceptionType::SIGNAL;

@@ -58,16 +58,83 @@ void apply_language(SystemProfile& p) {
     p.locale = String(std::string(now ? now : "C"));
 }
 
+const char* name_in(const char* const* names, int32_t count, int32_t index, const char* other) {
+    return index >= 1 && index <= count ? names[index - 1] : other;
+}
+
 } // namespace
 
+String device_kind_name(int32_t kind) {
+    static const char* const names[] = {"Mac",        "Macbook",      "iPhone",   "iPodTouch", "iPad",
+                                        "Windows PC", "Windows Note", "Linux PC", "Linux Note"};
+    return String(name_in(names, 9, kind, "Unknown Device"));
+}
+
+String keyboard_layout_name(int32_t layout) {
+    static const char* const names[] = {"US", "ISO", "JIS"};
+    return String(name_in(names, 3, layout, "<ERROR>"));
+}
+
+int32_t virtual_machine_kind(const platform::MachineIdentity& machine) {
+    static const String names[] = {String("VirtualBox"), String("Virtual PC"), String("VMware")};
+    for (const String* text : {&machine.product_name, &machine.vendor}) {
+        for (int32_t i = 0; i < 3; ++i) {
+            if (text->find(names[i]) >= 0)
+                return i + 1;
+        }
+    }
+    return NO_VIRTUAL_MACHINE;
+}
+
+void set_power_facts(SystemProfile& p, const platform::PowerSupplies& power) {
+    p.device_kind = power.battery_present ? LINUX_NOTE : LINUX_PC;
+    p.power_line = power.mains_present && !power.mains_online ? 0 : 1;
+    const int capacity = power.battery_capacity;
+    if (!power.battery_present)
+        p.battery = 0;
+    else if (power.battery_status == String("Charging"))
+        p.battery = 4;
+    else if (capacity < 0)
+        p.battery = 0;
+    else if (capacity < 5)
+        p.battery = 3;
+    else if (capacity < 33)
+        p.battery = 2;
+    else if (capacity > 66)
+        p.battery = 1;
+    else
+        p.battery = 0;
+}
+
+void set_keyboard_facts(SystemProfile& p, int keyboard_type) {
+    p.numeric_keypad = false;
+    p.keyboard_name = String("Unknown Keyboard");
+    p.function_keys = keyboard_type == 1 || keyboard_type == 3 ? 10 : 12;
+    p.keyboard_layout = keyboard_type == 7 ? LAYOUT_JIS : LAYOUT_US;
+}
+
 void probe_environment() {
+    probe_folders();
+    probe_language();
+    probe_machine();
+}
+
+void probe_folders() {
     SystemProfile& p = SystemProfile::instance();
     p.current_directory = as_folder(platform::current_directory());
     p.desktop_directory = as_folder(platform::desktop_directory());
     p.fonts_directory = as_folder(platform::fonts_directory());
     set_special_folders(p.current_directory, p.desktop_directory, p.fonts_directory);
+}
+
+void probe_language() {
+    apply_language(SystemProfile::instance());
+}
+
+void probe_machine() {
+    SystemProfile& p = SystemProfile::instance();
     p.user_name = platform::user_name();
-    apply_language(p);
+    set_power_facts(p, platform::power_supplies());
 
     platform::OsInfo os = platform::os_info();
     p.is_64bit = platform::is_64bit_system();
@@ -75,6 +142,7 @@ void probe_environment() {
     p.display_adapter = platform::display_adapter();
     p.architecture = architecture_of(os.machine);
     p.machine_class = String("IBM-PC/AT Compatible");
+    p.mouse_buttons = platform::mouse_button_count();
     p.computer_name = platform::host_name();
     p.memory_mb = platform::installed_memory_mb();
     p.build_info =
@@ -83,6 +151,7 @@ void probe_environment() {
     p.release_date = String("unknown");
     p.build_version = String::from_int64(os.patch);
     p.revision = 0;
+    p.clean_boot = false;
 
     p.user_hash = user_hash_of(p.build_info + p.user_name + p.display_adapter);
 }
