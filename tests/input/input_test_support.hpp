@@ -7,6 +7,7 @@
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,11 @@ class TempWorkingFolder : public TempFolder {
     }
     ~TempWorkingFolder() { set_special_folders(saved_, desktop_folder(), fonts_folder()); }
 
+    // Writes bytes to "Save/NAME", creating the folder.
+    void write_save_file(const std::string& name, const std::string& bytes) const {
+        std::filesystem::create_directories(path() / "Save");
+        write("Save/" + name, bytes);
+    }
     // The bytes of "Save/NAME", or "<missing>".
     std::string save_file(const std::string& name) const { return read_bytes(file("Save/" + name)); }
 
