@@ -51,8 +51,7 @@ struct ButtonState {
     // Derives down, pressed and released from the history, firing auto-repeat.
     void finish_frame() {
         if (repeat_interval != 0 && current_bit() && (history & bit(slot - 1)) != 0) {
-            ++repeat_count;
-            if (repeat_count >= repeat_delay && (repeat_count - repeat_delay) % repeat_interval == 0)
+            if (repeat_fires())
                 previous = 0;
         } else {
             repeat_count = 0;
@@ -60,6 +59,34 @@ struct ButtonState {
         down = current_bit();
         pressed = down && !previous;
         released = !down && previous;
+    }
+
+    // Runs a whole frame in which the input is held or not: begin_frame, hold
+    // when is_down, finish_frame. Kept in locals, as the byte stores would
+    // otherwise make the compiler reload the history after each one.
+    void step(bool is_down) {
+        const uint32_t s = slot + 1;
+        const uint32_t h = history;
+        const uint32_t d = is_down ? 1u : 0u;
+        if ((h | d) == 0) {
+            // Up now and in the four frames the ring remembers: only the ring moves on.
+            slot = s;
+            repeat_count = 0;
+            previous = down = pressed = released = 0;
+            return;
+        }
+        uint32_t was_down = (h >> ((s - 1) & 3u)) & 1u;
+        history = (h & ~bit(s)) | (d << (s & 3u));
+        slot = s;
+        // Held in both frames: the slot of the previous frame is was_down's.
+        if (repeat_interval != 0 && (d & was_down) != 0)
+            was_down = repeat_fires() ? 0u : 1u;
+        else
+            repeat_count = 0;
+        previous = static_cast<uint8_t>(was_down);
+        down = static_cast<uint8_t>(d);
+        pressed = static_cast<uint8_t>(d & ~was_down);
+        released = static_cast<uint8_t>(was_down & ~d);
     }
 
     // A held input fires pressed again after delay frames, then every interval
@@ -70,6 +97,11 @@ struct ButtonState {
     }
 
   private:
+    // Counts one more held frame; true when auto-repeat fires in it.
+    bool repeat_fires() {
+        ++repeat_count;
+        return repeat_count >= repeat_delay && (repeat_count - repeat_delay) % repeat_interval == 0;
+    }
     static uint32_t bit(uint32_t s) { return 1u << (s & 3u); }
     uint8_t current_bit() const { return (history & bit(slot)) != 0 ? 1 : 0; }
 };

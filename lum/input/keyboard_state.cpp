@@ -72,23 +72,36 @@ constexpr Modifier MODIFIERS[] = {
     {KEY_OPTION, KEY_L_OPTION, KEY_R_OPTION, MODIFIER_OPTION},
 };
 
-void read_keys(KeyboardState& keyboard) {
+// The keys the system reports down, by engine code.
+using DownKeys = std::array<uint8_t, KEY_COUNT>;
+
+// The virtual keys the keyboard reads, each with its code, so a frame visits
+// only these.
+struct ReadKey {
+    uint8_t virtual_key;
+    uint8_t code;
+};
+constexpr size_t READ_KEY_COUNT = [] {
+    size_t n = 0;
+    for (uint8_t code : CODE_OF_VIRTUAL_KEY)
+        n += code != 0 ? 1 : 0;
+    return n;
+}();
+constexpr std::array<ReadKey, READ_KEY_COUNT> READ_KEYS = [] {
+    std::array<ReadKey, READ_KEY_COUNT> keys{};
+    size_t n = 0;
+    for (int vk = 0; vk < platform::VIRTUAL_KEY_COUNT; ++vk) {
+        if (CODE_OF_VIRTUAL_KEY[vk] != 0)
+            keys[n++] = {static_cast<uint8_t>(vk), CODE_OF_VIRTUAL_KEY[vk]};
+    }
+    return keys;
+}();
+
+void read_keys(DownKeys& down) {
     uint8_t state[platform::VIRTUAL_KEY_COUNT] = {};
     platform::keyboard_state(state);
-    for (int vk = 0; vk < platform::VIRTUAL_KEY_COUNT; ++vk) {
-        uint8_t code = CODE_OF_VIRTUAL_KEY[vk];
-        if (code != 0 && (state[vk] & platform::KEY_DOWN_BIT) != 0)
-            keyboard.keys[code].hold();
-    }
-}
-
-// The lowest code whose pressed flag the previous frame left set, or 0.
-int32_t lowest_pressed(const KeyboardState& keyboard) {
-    for (int32_t code = 0; code < KEY_COUNT; ++code) {
-        if (keyboard.keys[code].pressed)
-            return code;
-    }
-    return 0;
+    for (const ReadKey& key : READ_KEYS)
+        down[key.code] = (state[key.virtual_key] & platform::KEY_DOWN_BIT) != 0;
 }
 
 } // namespace
@@ -103,30 +116,35 @@ KeyboardState& keyboard_state() {
     return keyboard;
 }
 
+// The states of the whole frame are worked out first, so each record runs its
+// frame in one pass.
 void poll_keyboard(KeyboardState& keyboard, bool enabled) {
-    for (ButtonState& key : keyboard.keys)
-        key.begin_frame();
+    DownKeys down{};
     if (enabled)
-        read_keys(keyboard);
+        read_keys(down);
 
     keyboard.modifiers = 0;
     for (const Modifier& m : MODIFIERS) {
-        bool held = keyboard.keys[m.left].held() || keyboard.keys[m.right].held();
-        keyboard.keys[m.code].set(held);
-        if (held)
+        down[m.code] = down[m.left] | down[m.right];
+        if (down[m.code])
             keyboard.modifiers |= m.bit;
     }
 
-    keyboard.last_key = lowest_pressed(keyboard);
-    if (keyboard.keys[KEY_SHIFT].held()) {
+    if (down[KEY_SHIFT]) {
         for (int32_t code = 'a'; code <= 'z'; ++code) {
             if (keyboard.keys[code].pressed)
-                keyboard.keys[code - ('a' - 'A')].hold();
+                down[code - ('a' - 'A')] = 1;
         }
     }
 
-    for (ButtonState& key : keyboard.keys)
-        key.finish_frame();
+    // last_key comes from the pressed flags the previous frame left.
+    keyboard.last_key = 0;
+    for (int32_t code = 0; code < KEY_COUNT; ++code) {
+        ButtonState& key = keyboard.keys[code];
+        if (key.pressed && keyboard.last_key == 0)
+            keyboard.last_key = code;
+        key.step(down[code] != 0);
+    }
 }
 
 } // namespace lum

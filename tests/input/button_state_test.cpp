@@ -7,15 +7,22 @@
 
 namespace {
 
+// How a test runs the frames of a record.
+enum class Frames { IN_THREE_CALLS, IN_ONE_STEP };
+
 // Runs one frame per character of pattern ('#' held, '.' up) and writes, per
 // frame, 'P' for pressed, 'R' for released, 'd' for down without an edge, '.'.
-std::string edges(lum::ButtonState& b, const std::string& pattern) {
+std::string edges(lum::ButtonState& b, const std::string& pattern, Frames frames = Frames::IN_THREE_CALLS) {
     std::string out;
     for (char c : pattern) {
-        b.begin_frame();
-        if (c == '#')
-            b.hold();
-        b.finish_frame();
+        if (frames == Frames::IN_ONE_STEP) {
+            b.step(c == '#');
+        } else {
+            b.begin_frame();
+            if (c == '#')
+                b.hold();
+            b.finish_frame();
+        }
         out += b.pressed ? 'P' : b.released ? 'R' : b.down ? 'd' : '.';
     }
     return out;
@@ -24,8 +31,10 @@ std::string edges(lum::ButtonState& b, const std::string& pattern) {
 } // namespace
 
 TEST(ButtonState, EdgesFollowTheHeldFrames) {
-    lum::ButtonState b;
-    EXPECT_EQ(edges(b, "..##.#...###."), "..PdRPR..PddR");
+    for (Frames frames : {Frames::IN_THREE_CALLS, Frames::IN_ONE_STEP}) {
+        lum::ButtonState b;
+        EXPECT_EQ(edges(b, "..##.#...###.", frames), "..PdRPR..PddR");
+    }
 }
 
 TEST(ButtonState, AutoRepeatFiresAfterTheDelayThenEveryInterval) {
@@ -45,9 +54,12 @@ TEST(ButtonState, AutoRepeatFiresAfterTheDelayThenEveryInterval) {
         {2, 1, "####.####", "PdPPRPdPP"},
     };
     for (const Case& c : cases) {
-        lum::ButtonState b;
-        b.set_repeat(static_cast<uint8_t>(c.delay), static_cast<uint8_t>(c.interval));
-        EXPECT_EQ(edges(b, c.held), c.expected) << "delay " << c.delay << ", interval " << c.interval;
+        for (Frames frames : {Frames::IN_THREE_CALLS, Frames::IN_ONE_STEP}) {
+            lum::ButtonState b;
+            b.set_repeat(static_cast<uint8_t>(c.delay), static_cast<uint8_t>(c.interval));
+            EXPECT_EQ(edges(b, c.held, frames), c.expected)
+                << "delay " << c.delay << ", interval " << c.interval;
+        }
     }
 }
 
