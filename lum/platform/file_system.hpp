@@ -29,6 +29,9 @@ bool make_directories(const String& path);
 // True when path names an existing folder.
 bool is_directory(const String& path);
 
+// True when something (a file, a folder) exists at path.
+bool path_exists(const String& path);
+
 // The process id, used to name temporary files.
 long process_id();
 

@@ -46,6 +46,11 @@ bool is_directory(const String& path) {
     return ::stat(path.to_utf8().c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+bool path_exists(const String& path) {
+    struct stat st {};
+    return ::stat(path.to_utf8().c_str(), &st) == 0;
+}
+
 bool make_directories(const String& path) {
     std::string full = path.to_utf8();
     while (full.size() > 1 && full.back() == '/')

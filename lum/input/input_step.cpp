@@ -1,0 +1,58 @@
+#include "lum/input/input_step.hpp"
+
+#include "lum/platform/window.hpp"
+
+namespace lum {
+
+namespace {
+
+struct SoundHooks {
+    void (*pause)() = nullptr;
+    void (*resume)() = nullptr;
+};
+
+SoundHooks& sound_hooks() {
+    static SoundHooks hooks;
+    return hooks;
+}
+
+void call(void (*hook)()) {
+    if (hook)
+        hook();
+}
+
+} // namespace
+
+void set_sound_focus_hooks(void (*pause)(), void (*resume)()) {
+    sound_hooks() = {pause, resume};
+}
+
+void InputStep::run(const InputFrame& frame) {
+    bool active = platform::window_active();
+    bool audible = active && !frame.paused;
+    if (audible != was_audible_)
+        call(audible ? sound_hooks().resume : sound_hooks().pause);
+    was_audible_ = audible;
+
+    bool enabled = !frame.input_off && (active || frame.background_input);
+
+    if (active && !was_active_)
+        hold_off_ = KEYBOARD_HOLD_OFF;
+    else if (hold_off_ > 0)
+        --hold_off_;
+    else
+        poll_keyboard(keys_, enabled);
+    was_active_ = active;
+
+    update_input(input_, keys_, enabled);
+    ScreenView view{frame.screen_width, frame.screen_height,  frame.viewport_left,
+                    frame.viewport_top, frame.viewport_width, frame.viewport_height};
+    poll_mouse(mouse_, view, enabled);
+}
+
+void run_input_step(const InputFrame& frame) {
+    static InputStep step(keyboard_state(), input(), mouse_state());
+    step.run(frame);
+}
+
+} // namespace lum

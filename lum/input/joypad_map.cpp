@@ -1,0 +1,80 @@
+#include "lum/input/joypad_map.hpp"
+
+#include "lum/error/exception.hpp"
+#include "lum/input/binding_document.hpp"
+#include "lum/input/logical_button.hpp"
+#include "lum/text/debug_out.hpp"
+#include "lum/text/format.hpp"
+
+#include <array>
+
+namespace lum {
+
+namespace {
+
+String joypad_key(int32_t p) {
+    return Format("Joypad{0}", p);
+}
+
+void bind_joypad(JoypadState& pad, int32_t p, const Var& entry) {
+    std::array<uint32_t, JoypadState::MAX_INPUTS> masks{};
+    for (const auto& [name, inputs] : entry.hash()) {
+        int32_t n = logical_button_from_name(name);
+        for (int32_t i = 0; i < inputs.count(); ++i) {
+            int64_t v = inputs[i].to_int64();
+            if (v >= 0 && v < JoypadState::MAX_INPUTS)
+                masks[v] |= 1u << n;
+        }
+    }
+    for (int32_t i = 0; i < JoypadState::MAX_INPUTS; ++i)
+        pad.bindings[i] = {p, masks[i]};
+}
+
+} // namespace
+
+void bind_joypads(Input& input, const Var& document, int32_t pad_count) {
+    for (int32_t p = 0; p < pad_count && p < Input::MAX_JOYPADS; ++p)
+        bind_joypad(input.joypads[p], p, document[joypad_key(p)]);
+}
+
+void load_joypad_map(Input& input) {
+    enumerate_joypads(input);
+    Var document;
+    DocumentRead read = read_binding_document(Path(JOYPAD_MAP_FILE), document);
+    if (read.status == DocumentStatus::UNPARSABLE)
+        throw DataParseException(read.reason);
+    if (read.status == DocumentStatus::UNREADABLE)
+        debug_out << read.reason << "; the joypads stay unbound\n";
+    if (read.status != DocumentStatus::READ)
+        return;
+    bind_joypads(input, document, input.joypad_count);
+}
+
+bool save_joypad_map(const Input& input) {
+    Var document;
+    document.make_hash();
+    for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
+        String key = joypad_key(p);
+        const JoypadState& pad = input.joypads[p];
+        for (int32_t i = 0; i < JoypadState::MAX_INPUTS; ++i) {
+            uint32_t bits = pad.bindings[i].bits;
+            if (bits == 0)
+                continue;
+            debug_out << Format("PHYS {0} : BITS {1}\n", i, bits);
+            for (int32_t n = 1; n < PLAYER_BUTTON_COUNT && (bits >> n) != 0; ++n) {
+                if ((bits >> n & 1u) == 0)
+                    continue;
+                const char* name = logical_button_name(n);
+                debug_out << Format("[] {0} {1} {2}\n", key, name, n);
+                Var& pad_entry = document[key];
+                if (!pad_entry.is_hash())
+                    pad_entry.make_hash();
+                Var& list = pad_entry[name];
+                list[list.count()] = Value(static_cast<int64_t>(i));
+            }
+        }
+    }
+    return save_binding_document(document, Path(JOYPAD_MAP_FILE), "the joypad bindings were not saved");
+}
+
+} // namespace lum

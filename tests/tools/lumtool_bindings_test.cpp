@@ -1,0 +1,126 @@
+#include "data/temp_folder.hpp"
+#include "support/run_process.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+using lum::run_process;
+using lum::RunResult;
+using lum::test::read_bytes;
+using lum::test::TempFolder;
+
+namespace {
+
+RunResult lumtool_bindings(const std::vector<std::string>& args) {
+    std::vector<std::string> argv = {LUM_LUMTOOL_PATH, "bindings"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    return run_process(argv);
+}
+
+std::string input_sample(const std::string& name) {
+    return read_bytes(std::string(LUM_TEST_DATA_DIR) + "/input/" + name);
+}
+
+// The built-in keys, each button's keys in code order, worked out by hand.
+const char* const DEFAULT_KEYS = "  Left: Left Num4\n"
+                                 "  Right: Right Num6\n"
+                                 "  Up: Up Num8\n"
+                                 "  Down: Down Num2\n"
+                                 "  A: Space z NumEnter\n"
+                                 "  B: Escape x Num0\n"
+                                 "  C: c\n"
+                                 "  X: Return a Num7\n"
+                                 "  Y: Tab s Num9\n"
+                                 "  Z: d NumDiv\n"
+                                 "  Ok: Space z NumEnter\n"
+                                 "  Cancel: Escape x Num0\n"
+                                 "  Change: Tab s Num9\n"
+                                 "  Menu: Return a Num7\n"
+                                 "  Start: Home Num1\n"
+                                 "  Select: End Num3\n"
+                                 "  Prev: PageUp NumSub\n"
+                                 "  Next: PageDown NumAdd\n";
+
+} // namespace
+
+TEST(LumtoolBindings, PrintsWhatTheFilesBindAndWritesNothing) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir.path() / "Save");
+    dir.write("Save/keyboard.yaml", "Keyboard:\n  A: [Shift, z, z]\n  Left: [Lt]\n  Jump: [q]\n");
+    // Joypad 5 is bound though no joypad is plugged in; Joypad2 binds nothing.
+    dir.write("Save/joypad.yaml",
+              input_sample("joypad0.yaml") + "Joypad5:\n  Start: [7, 0]\n  Ok: [7]\nJoypad2: {}\n");
+    std::string before = dir.listing();
+
+    RunResult run = lumtool_bindings({dir.path().string()});
+    EXPECT_EQ(run.exit_status, 0) << run.stderr_text;
+    EXPECT_EQ(run.stderr_text, "");
+    std::string folder = dir.path().string() + "/";
+    EXPECT_EQ(run.stdout_text,
+              "keyboard: " + folder +
+                  "Save/keyboard.yaml\n"
+                  "  Left: Left\n  Right:\n  Up:\n  Down:\n  A: z R_Shift\n  B:\n  C:\n  X:\n  Y:\n"
+                  "  Z:\n  Ok:\n  Cancel:\n  Change:\n  Menu:\n  Start:\n  Select:\n  Prev:\n  Next:\n"
+                  "joypad: " +
+                  folder +
+                  "Save/joypad.yaml\n"
+                  "Joypad0\n"
+                  "  Left: 12\n  Right: 13\n  Up: 14\n  Down: 15\n  A: 2\n  B: 1\n  C:\n  X: 3\n"
+                  "  Y: 0\n  Z:\n  Ok:\n  Cancel:\n  Change:\n  Menu:\n  Start: 9\n  Select: 8\n"
+                  "  Prev: 4\n  Next: 5\n"
+                  "Joypad5\n"
+                  "  Left:\n  Right:\n  Up:\n  Down:\n  A:\n  B:\n  C:\n  X:\n  Y:\n  Z:\n  Ok: 7\n"
+                  "  Cancel:\n  Change:\n  Menu:\n  Start: 0 7\n  Select:\n  Prev:\n  Next:\n");
+    EXPECT_EQ(dir.listing(), before);
+
+    // Without the files: the built-in keys, no joypad, and still nothing written.
+    TempFolder empty;
+    run = lumtool_bindings({empty.path().string() + "/"});
+    EXPECT_EQ(run.exit_status, 0) << run.stderr_text;
+    folder = empty.path().string() + "/";
+    EXPECT_EQ(run.stdout_text, "keyboard: " + folder + "Save/keyboard.yaml (missing: the built-in keys)\n" +
+                                   DEFAULT_KEYS + "joypad: " + folder +
+                                   "Save/joypad.yaml (missing: no joypad is bound)\n");
+    EXPECT_EQ(empty.listing(), "");
+}
+
+TEST(LumtoolBindings, FailuresSayWhatAndWhere) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir.path() / "Save");
+    dir.write("Save/joypad.yaml", input_sample("malformed/joypad_unclosed.yaml"));
+    std::filesystem::create_directory(dir.path() / "Save" / "keyboard.yaml");
+    std::string folder = dir.path().string();
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string message;
+    };
+    const Case cases[] = {
+        {{folder}, 1, "lumtool: cannot open '" + folder + "/Save/keyboard.yaml': Is a directory\n"},
+        {{folder + "/none"}, 1, "lumtool: cannot open '" + folder + "/none': No such file or directory\n"},
+        {{folder + "/Save/joypad.yaml"},
+         1,
+         "lumtool: cannot open '" + folder + "/Save/joypad.yaml': Not a directory\n"},
+        {{"a", "b"}, 2, "lumtool: more than one DIR given (usage: lumtool bindings [DIR])\n"},
+        {{"--all"}, 2, "lumtool: unknown option '--all' (usage: lumtool bindings [DIR])\n"},
+    };
+    for (const Case& c : cases) {
+        RunResult run = lumtool_bindings(c.args);
+        EXPECT_EQ(run.exit_status, c.status) << c.args[0];
+        EXPECT_EQ(run.stdout_text, "") << c.args[0];
+        EXPECT_EQ(run.stderr_text.rfind(c.message, 0), 0u) << run.stderr_text;
+        EXPECT_EQ(std::count(run.stderr_text.begin(), run.stderr_text.end(), '\n'), 1) << run.stderr_text;
+    }
+
+    std::filesystem::remove(dir.path() / "Save" / "keyboard.yaml");
+    RunResult run = lumtool_bindings({folder});
+    EXPECT_EQ(run.exit_status, 1);
+    EXPECT_EQ(run.stdout_text, "");
+    EXPECT_EQ(run.stderr_text.rfind("lumtool: cannot parse '" + folder + "/Save/joypad.yaml': ", 0), 0u)
+        << run.stderr_text;
+    EXPECT_EQ(dir.listing(), "Save");
+}
