@@ -59,13 +59,14 @@ void hold_buttons(PlayerInput& player, uint32_t bits) {
 // Runs the frame of every record of a player with the buttons of held down;
 // last_pressed comes from the pressed flags the previous frame left.
 void step_player(PlayerInput& player, uint32_t held) {
-    player.last_pressed = 0;
+    int32_t last_pressed = 0;
     for (int32_t n = 0; n < PLAYER_BUTTON_COUNT; ++n) {
         ButtonState& b = player.buttons[n];
-        if (b.pressed && player.last_pressed == 0)
-            player.last_pressed = n;
+        if (b.pressed && last_pressed == 0)
+            last_pressed = n;
         b.step(((held >> n) & 1u) != 0);
     }
+    player.last_pressed = last_pressed;
 }
 
 // Bit i of the result is byte i of eight bytes that each hold 0 or 1.

@@ -36,6 +36,7 @@ class InputStep {
 
     InputStep(KeyboardState& keys, Input& hub, MouseState& mouse) : keys_(keys), input_(hub), mouse_(mouse) {}
 
+    // Runs the input step of one frame over these records (see run_input_step).
     void run(const InputFrame& frame);
 
   private:

@@ -138,13 +138,14 @@ void poll_keyboard(KeyboardState& keyboard, bool enabled) {
     }
 
     // last_key comes from the pressed flags the previous frame left.
-    keyboard.last_key = 0;
+    int32_t last_key = 0;
     for (int32_t code = 0; code < KEY_COUNT; ++code) {
         ButtonState& key = keyboard.keys[code];
-        if (key.pressed && keyboard.last_key == 0)
-            keyboard.last_key = code;
+        if (key.pressed && last_key == 0)
+            last_key = code;
         key.step(down[code] != 0);
     }
+    keyboard.last_key = last_key;
 }
 
 } // namespace lum

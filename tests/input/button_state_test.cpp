@@ -62,15 +62,3 @@ TEST(ButtonState, AutoRepeatFiresAfterTheDelayThenEveryInterval) {
         }
     }
 }
-
-TEST(ButtonState, SeveralSourcesInOneFrameCombine) {
-    lum::ButtonState b;
-    b.begin_frame();
-    b.hold();
-    b.hold();
-    b.set(false);
-    EXPECT_FALSE(b.held());
-    b.set(true);
-    b.finish_frame();
-    EXPECT_TRUE(b.down && b.pressed && !b.released);
-}

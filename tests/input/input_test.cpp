@@ -219,18 +219,3 @@ TEST(Input, ADisabledFrameReadsEveryButtonAsUp) {
     r.frame(platform.backend);
     EXPECT_TRUE(player.buttons[BUTTON_A].pressed && player.buttons[BUTTON_B].pressed);
 }
-
-TEST(Input, RepeatAppliesToEveryPlayerButton) {
-    ScriptedPlatform platform;
-    InputRecords r;
-    r.hub->set_repeat(2, 1);
-    r.hub->key_bindings[lum::KEY_SPACE] = {0, bit(BUTTON_A)};
-    platform.backend.key_down(lum::test::VK_SPACE);
-    std::string pressed;
-    for (int frame = 0; frame < 4; ++frame) {
-        r.frame(platform.backend);
-        pressed += r.hub->players[0].buttons[BUTTON_A].pressed ? 'P' : '-';
-    }
-    EXPECT_EQ(pressed, "P-PP");
-    EXPECT_EQ(r.hub->players[9].buttons[BUTTON_A].repeat_interval, 1);
-}

@@ -60,25 +60,13 @@ TEST(KeyboardState, VirtualKeysGiveTheirEngineCodes) {
         EXPECT_EQ(k.codes_of(virtual_key), codes) << std::hex << virtual_key;
 }
 
-TEST(KeyboardState, ModifiersFollowEitherSide) {
-    Keyboard k;
-    k.platform.backend.key_down(lum::test::VK_RSHIFT);
-    k.platform.backend.key_down(0xA2);
-    k.platform.backend.key_down(0xA5);
-    k.frame();
-    EXPECT_EQ(k.keys->modifiers, lum::MODIFIER_SHIFT | lum::MODIFIER_CONTROL | lum::MODIFIER_COMMAND);
-    k.platform.backend.key_up(0xA2);
-    k.frame();
-    EXPECT_EQ(k.keys->modifiers, lum::MODIFIER_SHIFT | lum::MODIFIER_COMMAND);
-    EXPECT_TRUE(k.keys->keys[lum::KEY_CONTROL].released);
-}
-
 TEST(KeyboardState, ShiftedLetterGivesItsCapitalForOneFrameOneFrameLate) {
     Keyboard k;
     k.platform.backend.key_down(lum::test::VK_LSHIFT);
     k.frame();
     k.platform.backend.key_down(0x41);
     k.frame();
+    EXPECT_EQ(k.keys->modifiers, lum::MODIFIER_SHIFT);
     EXPECT_TRUE(k.keys->keys['a'].pressed);
     EXPECT_FALSE(k.keys->keys['A'].down);
     k.frame();
@@ -87,14 +75,6 @@ TEST(KeyboardState, ShiftedLetterGivesItsCapitalForOneFrameOneFrameLate) {
     k.frame();
     EXPECT_TRUE(k.keys->keys['a'].down);
     EXPECT_TRUE(k.keys->keys['A'].released);
-}
-
-TEST(KeyboardState, NoCapitalWithoutShift) {
-    Keyboard k;
-    k.platform.backend.key_down(0x41);
-    k.frame();
-    k.frame();
-    EXPECT_EQ(down_codes(*k.keys), std::vector<int>{'a'});
 }
 
 TEST(KeyboardState, LastKeyIsTheLowestPressOfThePreviousFrame) {
@@ -111,9 +91,10 @@ TEST(KeyboardState, LastKeyIsTheLowestPressOfThePreviousFrame) {
 
 TEST(KeyboardState, ADisabledFrameReadsEveryKeyAsUp) {
     Keyboard k;
-    k.platform.backend.key_down(lum::test::VK_LSHIFT);
-    k.platform.backend.key_down(lum::test::VK_LEFT);
+    for (int vk : {lum::test::VK_LSHIFT, 0xA3, 0xA4, lum::test::VK_LEFT})
+        k.platform.backend.key_down(vk);
     k.frame();
+    EXPECT_EQ(k.keys->modifiers, lum::MODIFIER_SHIFT | lum::MODIFIER_CONTROL | lum::MODIFIER_COMMAND);
     k.frame(false);
     EXPECT_TRUE(down_codes(*k.keys).empty());
     EXPECT_EQ(k.keys->modifiers, 0u);
