@@ -1,13 +1,14 @@
 // Bindwell: binds joypad buttons and sticks to the engine's logical buttons.
 
+#include "bindwell/bindwell.hpp"
 #include "lum/app/entry.hpp"
 
 namespace {
 
 // The program's own main function: builds the application and runs it.
 void app_main() {
-    // The application object arrives with the application frame; until then the
-    // program starts, checks itself and ends.
+    lum::Bindwell bindwell;
+    bindwell.run();
 }
 
 } // namespace

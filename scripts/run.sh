@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Runs Bindwell. On a machine without a display it runs under Xvfb; on one
-# without a sound card it uses OpenAL Soft's silent device, and says so.
+# Runs Bindwell. With a display it opens the window and the user takes over.
+# Without one it shows what the utility does: it runs on a virtual display
+# (Xvfb) with two virtual joypads, configures the first one by pressing its
+# buttons, saves a screenshot of the new table, prints where it went and
+# quits. Without a sound card it uses OpenAL Soft's silent device.
 set -euo pipefail
-program=${1:?program}
+program=$(realpath "${1:?program}")
+shift
+
 if ! grep -q '^ *[0-9]*: \[' /proc/asound/cards 2>/dev/null && [ -z "${ALSOFT_DRIVERS:-}" ]; then
     echo "run: no sound card found; using OpenAL Soft's silent device (ALSOFT_DRIVERS=null)"
     export ALSOFT_DRIVERS=null
 fi
-if [ -z "${DISPLAY:-}" ]; then
-    echo "run: no display; running under Xvfb with message boxes answered OK (LUM_MESSAGE_BOX=ok)"
-    export LUM_MESSAGE_BOX=${LUM_MESSAGE_BOX:-ok}
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$program" "$@"
+if [ -n "${DISPLAY:-}" ]; then
+    exec "$program" "$@"
 fi
-exec "$program" "$@"
+
+echo "run: no display; showing Bindwell on a virtual display (Xvfb) with two virtual joypads"
+exec xvfb-run -a -s "-screen 0 1280x1024x24" bash "$(dirname "$0")/demo.sh" "$program"

@@ -16,10 +16,14 @@
 #include "lum/graphics/renderer.hpp"
 #include "lum/graphics/system_font_gl.hpp"
 #include "lum/graphics/text_palette.hpp"
+#include "lum/input/input.hpp"
+#include "lum/input/joypad_map.hpp"
+#include "lum/input/keyboard_map.hpp"
 #include "lum/platform/window.hpp"
 #include "lum/text/format.hpp"
 
 #include <cstdlib>
+#include <vector>
 
 namespace lum {
 
@@ -143,6 +147,27 @@ void open_audio_device() {
     at_shutdown(close_audio);
 }
 
+// The boot's "Joypad" step: the input hub, its joypads and both binding files.
+void start_input() {
+    Input& hub = input();
+    load_joypad_map(hub);
+    load_keyboard_map(hub);
+}
+
+AudioChannels audio_channels() {
+    const AudioDevice& device = audio_device();
+    return {static_cast<int32_t>(device.group_a.sources.size()),
+            static_cast<int32_t>(device.group_b.sources.size())};
+}
+
+std::vector<JoypadCounts> registered_joypads() {
+    const Input& hub = input();
+    std::vector<JoypadCounts> pads;
+    for (int32_t p = 0; p < hub.joypad_count; ++p)
+        pads.push_back({hub.joypads[p].button_count, hub.joypads[p].axis_count});
+    return pads;
+}
+
 } // namespace
 
 void App::run() {
@@ -153,6 +178,9 @@ void App::run() {
     audio_device();
     set_audio_frame_counter(&display().frame_count);
     booter.audio_step.run = open_audio_device;
+    booter.joypad_step.run = start_input;
+    booter.facts.audio = audio_channels;
+    booter.facts.joypads = registered_joypads;
     display().phase = Booting;
     zero_task();
     try {

@@ -10,11 +10,10 @@ struct MouseState;
 struct PlayerInput;
 
 // The engine's process-wide devices as every task reaches them. Each object is
-// created on first use and lives until the process exits. The keyboard, input,
-// mouse and any-player pointers are null until the input layer fills them.
+// created on first use and lives until the process exits.
 class DeviceInterface {
   public:
-    // Creates the audio device on first use and points at it and its groups.
+    // Creates the devices on first use and points at them.
     DeviceInterface();
 
     AudioDevice* audio = nullptr;

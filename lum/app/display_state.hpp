@@ -42,9 +42,9 @@ struct DisplayState {
 
     AppPhase phase = Booting;
     bool paused = false;
-    // Whether the sound plays: the window active and the program not paused,
-    // as the last key step found it.
-    bool audible = true;
+    // Whether input counted in the last key step: the window active, or the
+    // desktop window taking input in the background.
+    bool input_enabled = false;
     // Incremented at the start of every frame; the audio layer reads it.
     uint32_t frame_count = 0;
     // The frame whose key step ran last; none before the first.

@@ -1,11 +1,13 @@
 #include "lum/app/screen_modes.hpp"
 
 #include "lum/app/display_state.hpp"
-#include "lum/app/frame_key_state.hpp"
 #include "lum/app/notice.hpp"
 #include "lum/app/screenshot.hpp"
 #include "lum/audio/audio_device.hpp"
 #include "lum/graphics/renderer.hpp"
+#include "lum/input/input_step.hpp"
+#include "lum/input/key_code.hpp"
+#include "lum/input/keyboard_state.hpp"
 #include "lum/platform/window.hpp"
 
 #include <algorithm>
@@ -15,7 +17,7 @@ namespace lum {
 
 namespace {
 
-constexpr uint32_t CONTROL_COMMAND = CONTROL | COMMAND;
+constexpr uint32_t CONTROL_COMMAND = MODIFIER_CONTROL | MODIFIER_COMMAND;
 
 // The shortcuts that fire on the release of a key with exactly Control and
 // Command held: the scale (0 keeps it), the mode, whether the window follows
@@ -29,9 +31,9 @@ struct ScaleShortcut {
 };
 
 constexpr std::array<ScaleShortcut, 7> SCALE_SHORTCUTS = {{
-    {KEY_1, 1.0f, FIXED_SCALE, true, "1x Window"},
-    {KEY_2, 2.0f, FIXED_SCALE, true, "2x Window"},
-    {KEY_3, 3.0f, FIXED_SCALE, true, "3x Window"},
+    {'1', 1.0f, FIXED_SCALE, true, "1x Window"},
+    {'2', 2.0f, FIXED_SCALE, true, "2x Window"},
+    {'3', 3.0f, FIXED_SCALE, true, "3x Window"},
     {KEY_F1, 0.0f, STRETCH, false, "Stretch"},
     {KEY_F2, 0.0f, LETTERBOX, false, "Letterbox"},
     {KEY_F3, 1.0f, FIXED_SCALE, false, "1x Center"},
@@ -48,18 +50,32 @@ void apply(const ScaleShortcut& s) {
     show_notice(String(s.notice));
 }
 
-// Pauses the sound when the window loses the focus or the program is paused,
-// and resumes it when both are over.
-void follow_focus_with_sound() {
-    DisplayState& d = display();
-    const bool audible = platform::window_active() && !d.paused;
-    if (audible == d.audible)
-        return;
-    d.audible = audible;
-    if (audible)
-        resume_all_sources();
-    else
-        pause_all_sources();
+// The input step of this frame: sound follows the focus and the pause, and
+// the keys, joypads and mouse are read. Returns whether input counted.
+bool run_frame_input() {
+    static const bool hooked = (set_sound_focus_hooks(pause_all_sources, resume_all_sources), true);
+    (void)hooked;
+    const DisplayState& d = display();
+    const RendererState& r = renderer();
+    InputFrame frame;
+    frame.paused = d.paused;
+    frame.background_input = d.desktop_window;
+    frame.screen_width = r.screen_width;
+    frame.screen_height = r.screen_height;
+    // The window viewport counts from the bottom, the mouse from the top.
+    frame.viewport_left = r.viewport_x;
+    frame.viewport_top = r.window_height - r.viewport_y - r.viewport_height;
+    frame.viewport_width = r.viewport_width;
+    frame.viewport_height = r.viewport_height;
+    run_input_step(frame);
+    return !frame.input_off && (platform::window_active() || frame.background_input);
+}
+
+bool key_released(int32_t code) {
+    return keyboard_state().keys[code].released;
+}
+bool key_pressed(int32_t code) {
+    return keyboard_state().keys[code].pressed;
 }
 
 } // namespace
@@ -79,7 +95,7 @@ void toggle_desktop_window() {
         return;
     }
     // An unknown desktop size has nothing to grow to.
-    if (!frame_key_state().enabled || d.desktop_width <= 0 || d.desktop_height <= 0)
+    if (!d.input_enabled || d.desktop_width <= 0 || d.desktop_height <= 0)
         return;
     d.saved_screen_width = r.screen_width;
     d.saved_screen_height = r.screen_height;
@@ -94,18 +110,17 @@ void toggle_pause() {
 }
 
 void frame_keys() {
-    follow_focus_with_sound();
-    run_input_step();
-    const FrameKeyState& keys = frame_key_state();
-    const bool control_command = keys.modifiers() == CONTROL_COMMAND;
+    display().input_enabled = run_frame_input();
+    const uint32_t modifiers = keyboard_state().modifiers;
+    const bool control_command = modifiers == CONTROL_COMMAND;
     for (const ScaleShortcut& s : SCALE_SHORTCUTS)
-        if (control_command && keys.released(s.key))
+        if (control_command && key_released(s.key))
             apply(s);
-    if (keys.pressed(KEY_PAUSE) || (control_command && keys.pressed(KEY_P)))
+    if (key_pressed(KEY_PAUSE) || (control_command && key_pressed('p')))
         toggle_pause();
-    if (keys.pressed(KEY_PRINT) || (control_command && keys.pressed(KEY_S)))
+    if (key_pressed(KEY_PRINT) || (control_command && key_pressed('s')))
         take_screenshot();
-    if (keys.modifiers() == COMMAND && keys.released(KEY_RETURN))
+    if (modifiers == MODIFIER_COMMAND && key_released(KEY_RETURN))
         toggle_desktop_window();
 }
 

@@ -50,9 +50,13 @@ void InputStep::run(const InputFrame& frame) {
     poll_mouse(mouse_, view, enabled);
 }
 
-void run_input_step(const InputFrame& frame) {
+InputStep& input_step() {
     static InputStep step(keyboard_state(), input(), mouse_state());
-    step.run(frame);
+    return step;
+}
+
+void run_input_step(const InputFrame& frame) {
+    input_step().run(frame);
 }
 
 } // namespace lum

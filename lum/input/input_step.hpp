@@ -38,6 +38,12 @@ class InputStep {
 
     // Runs the input step of one frame over these records (see run_input_step).
     void run(const InputFrame& frame);
+    // Back to the state of a new program: no focus seen, sound audible, no hold-off.
+    void reset() {
+        was_active_ = false;
+        was_audible_ = true;
+        hold_off_ = 0;
+    }
 
   private:
     KeyboardState& keys_;
@@ -49,5 +55,9 @@ class InputStep {
     bool was_audible_ = true;
     int32_t hold_off_ = 0;
 };
+
+// The process-wide step that run_input_step runs, over keyboard_state(),
+// input() and mouse_state().
+InputStep& input_step();
 
 } // namespace lum

@@ -5,10 +5,13 @@
 
 #include "lum/app/app.hpp"
 #include "lum/app/display_state.hpp"
-#include "lum/app/frame_key_state.hpp"
 #include "lum/app/notice.hpp"
 #include "lum/graphics/charset.hpp"
 #include "lum/graphics/renderer.hpp"
+#include "lum/input/input.hpp"
+#include "lum/input/input_step.hpp"
+#include "lum/input/keyboard_state.hpp"
+#include "lum/input/mouse_state.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
 
@@ -26,11 +29,12 @@ namespace lum::test {
 using platform::ScriptedBackend;
 using WindowKind = ScriptedBackend::WindowKind;
 
-// Virtual-key codes the tests press.
+// Virtual-key codes the tests press; modifiers are the left-hand keys, as a
+// real keyboard reports them.
 inline constexpr int VK_RETURN = 0x0D;
-inline constexpr int VK_SHIFT = 0x10;
-inline constexpr int VK_CONTROL = 0x11;
-inline constexpr int VK_ALT = 0x12;
+inline constexpr int VK_SHIFT = 0xA0;
+inline constexpr int VK_CONTROL = 0xA2;
+inline constexpr int VK_ALT = 0xA4;
 
 // An application whose steps the test sets; it serves as a plain task too.
 // at(n, f) runs f in the n-th user step (counting from 1), before on_user.
@@ -71,7 +75,10 @@ inline void reset_frame_state() {
     display() = DisplayState();
     renderer() = RendererState();
     notice() = NoticeState();
-    frame_key_state() = FrameKeyState();
+    keyboard_state() = KeyboardState();
+    input() = Input();
+    mouse_state() = MouseState();
+    input_step().reset();
     overlay_screen().destroy();
     for (int page = 0; page < SystemFont::SLOTS; ++page)
         if (Charset* c = SystemFont::slot(page))

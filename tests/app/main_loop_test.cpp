@@ -111,7 +111,7 @@ TEST_F(MainLoop, AKeyTappedInThePollOfAResizeReachesTheNextUserStep) {
     bool seen = false;
     task.at(20, [&] { backend.tap_key('A'), backend.resize(600, 500); });
     task.on_user = [&] {
-        seen = seen || frame_key_state().pressed('A');
+        seen = seen || keyboard_state().keys['a'].pressed;
         task.running = task.users < 25;
     };
     run_task(task);

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "lum/app/app.hpp"
+#include "lum/graphics/text_screen.hpp"
+#include "lum/text/string.hpp"
+
+#include <array>
+#include <cstdint>
+
+namespace lum {
+
+// The joypad configuration utility: a table of four joypads by twelve logical
+// buttons, and a run of prompts that binds one joypad's buttons and saves them.
+class Bindwell : public App {
+  public:
+    // One row of the table and one prompt of a configuration.
+    struct Row {
+        const char* name;
+        int32_t logical;
+    };
+    static constexpr int32_t ROWS = 12;
+    static constexpr int32_t PADS = 4;
+    static constexpr int32_t INPUTS = 40;
+    static const std::array<Row, ROWS> rows;
+
+    void setup_window(WindowSettings& settings) override;
+    void begin() override;
+    void user() override;
+    void paint() override;
+
+    // Puts the message centred on the status line, and on the debug output.
+    void show_status(const String& message);
+
+    // What the table and status line show; tests read its cells.
+    const TextScreen& screen() const { return screen_; }
+    // map[p][n]: the physical inputs of joypad p that drive logical button n, one bit each.
+    const std::array<std::array<uint64_t, INPUTS>, PADS>& map() const { return map_; }
+
+  private:
+    // How a configuration run ended.
+    enum class Outcome { SAVED, SAVE_FAILED, ABORTED };
+    // What ended the wait for one prompt.
+    enum class Answer { INPUT, SKIP, BACK, ESCAPE };
+
+    void put(int32_t x, int32_t y, const String& text);
+    void draw_pad_column(int32_t pad, int32_t current, bool live);
+    void configure(int32_t pad);
+    // Runs frames until joypad pad has a new press (its number in *input) or a key ends the wait.
+    Answer wait_for_press(int32_t pad, int32_t* input);
+    // Rebuilds the joypad's 40 bindings from the table and saves them.
+    bool store_bindings(int32_t pad);
+
+    TextScreen screen_;
+    std::array<std::array<uint64_t, INPUTS>, PADS> map_{};
+};
+
+} // namespace lum
