@@ -11,7 +11,7 @@ trap 'rm -rf "$work"' EXIT
 pads="$work/joypads.txt"
 desktop="$work/Desktop"
 mkdir -p "$desktop"
-printf 'plug 0 2 16 Virtual Pad A\nplug 1 2 16 Virtual Pad B\n' > "$pads"
+printf 'plug 0 0 16 Virtual Pad A\nplug 1 2 16 Virtual Pad B\n' > "$pads"
 
 # The screenshot goes to the desktop folder: $HOME/Desktop here.
 LUM_VIRTUAL_JOYPADS="$pads" HOME="$work" "$program" > "$work/out.txt" 2>&1 &
