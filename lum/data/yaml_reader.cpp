@@ -1,7 +1,6 @@
 // YAML into a Var through libyaml's event parser. Every scalar becomes a
 // String; tags, styles, anchors and aliases carry no meaning here.
 
-#include "lum/data/utf8_codec.hpp"
 #include "lum/data/var_readers.hpp"
 #include "lum/error/exception.hpp"
 
@@ -51,10 +50,11 @@ class EventParser {
     bool has_event_ = false;
 };
 
+// The scalar decoded as all other text is: characters above U+FFFF, raw or
+// escaped, become U+3013.
 String scalar_text(const yaml_event_t& event) {
-    std::u16string units;
-    append_utf16(units, reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length);
-    return String(std::move(units));
+    return String(
+        std::string_view(reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length));
 }
 
 // Builds the Var from the events. A node in key position that is not a plain
