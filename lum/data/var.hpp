@@ -117,11 +117,12 @@ class Var {
     void save(const Path& path) const;
     // Reads the file at path as UTF-8, detects its format and parses it into
     // this Var (not cleared first). Throws FileOpenException when the file
-    // cannot be opened and DataParseException when YAML does not parse.
+    // cannot be opened and DataParseException when YAML does not parse (its
+    // message gives libyaml's line, column and problem).
     void load(const Path& path);
     // Reads text into this Var with the reader of format (DETECT detects first).
-    // Throws DataParseException on a YAML syntax error or nesting deeper than
-    // MAX_DEPTH; what was read before stays.
+    // Throws DataParseException on a YAML syntax error ("line L, column C:
+    // PROBLEM") or nesting deeper than MAX_DEPTH; what was read before stays.
     void parse(const String& text, DataFormat format = DataFormat::DETECT);
     // Guesses the format of text from the first and last character of its lines.
     static DataFormat detect_format(const String& text);

@@ -128,12 +128,20 @@ TEST(YamlRead, ASyntaxErrorThrowsAndKeepsWhatWasRead) {
         v.parse("a: 1\nb: [x, y\nc: 3\n");
         FAIL() << "no exception";
     } catch (const DataParseException& e) {
-        EXPECT_TRUE(e.message.empty());
+        // libyaml's place and problem, lines and columns counted from 1.
+        EXPECT_EQ(e.message.to_utf8(), "line 3, column 2: did not find expected ',' or ']'");
     }
     EXPECT_EQ(v["a"].to_string().to_utf8(), "1");
     EXPECT_THROW(parsed("key: value: other\n"), DataParseException);
     EXPECT_THROW(parsed("\"unterminated\n"), DataParseException);
     EXPECT_THROW(parsed(String(u"bad\u0001char")), DataParseException);
+    // A byte the reader refuses is placed by its offset, columns in characters.
+    try {
+        parsed(String(u"\u00e9: \u3042\nk: \"x\u0001\"\n"));
+        FAIL() << "no exception";
+    } catch (const DataParseException& e) {
+        EXPECT_EQ(e.message.to_utf8(), "line 2, column 6: control characters are not allowed");
+    }
 }
 
 TEST(YamlRead, CharactersAboveTheBasicPlaneReadAsGetaMarksRawOrEscaped) {
