@@ -1,5 +1,6 @@
 #include "lum/data/file.hpp"
 
+#include "lum/core/unimplemented.hpp"
 #include "lum/data/scramble.hpp"
 #include "lum/error/exception.hpp"
 #include "lum/platform/file_system.hpp"
@@ -126,8 +127,7 @@ size_t File::read_payload(uint8_t* buffer, size_t size) {
 void File::read_all(TextEncoding code, String& out) {
     out = String();
     if (!is_known_encoding(code)) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "%s: unimplemented - %d\n", "lum::File::read_all", static_cast<int>(code));
+        unimplemented("lum::File::read_all", code);
         return;
     }
     if (!stream_)

@@ -56,9 +56,6 @@ class Var {
     // Frees the whole tree; however deep it is, no more than MAX_DEPTH levels recurse.
     virtual ~Var();
 
-    // A Var with a raw kind, for tests of kinds outside the known range.
-    static Var with_kind(int32_t kind);
-
     VarKind kind() const { return kind_; }
     bool is_scalar() const { return kind_ == VarKind::SCALAR; }
     bool is_list() const { return kind_ == VarKind::LIST; }
@@ -128,6 +125,9 @@ class Var {
     static DataFormat detect_format(const String& text);
 
   private:
+    // Tests build Vars with kinds outside the known range.
+    friend struct TestAccess;
+
     struct Members;
     struct MembersDeleter {
         void operator()(Members* members) const noexcept;

@@ -2,6 +2,7 @@
 // document. Texts that YAML would read differently are quoted and escaped, so
 // every String written reads back as it was.
 
+#include "lum/core/unimplemented.hpp"
 #include "lum/data/atomic_file.hpp"
 #include "lum/data/file.hpp"
 #include "lum/data/var.hpp"
@@ -150,11 +151,6 @@ void append_key(std::string& out, const String& key, int64_t depth) {
     out += ": ";
 }
 
-void unimplemented_kind(VarKind kind) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s: unimplemented - %d\n", "lum::Var::print_r", static_cast<int>(kind));
-}
-
 // Writes the block form without recursion: one frame per open collection.
 class BlockWriter {
   public:
@@ -232,7 +228,7 @@ class BlockWriter {
             }
             break;
         default:
-            unimplemented_kind(v.kind());
+            unimplemented("lum::Var::print_r", static_cast<int32_t>(v.kind()));
             return;
         }
         if (depth > 0)
