@@ -92,7 +92,10 @@ String::String(std::string_view utf8) {
         for (auto* q = p; q < end; ++q)
             any |= *q;
         if (any < 0x80) {
-            units_.assign(p, end);
+            // Widened in place: assigning the byte range would build a temporary copy first.
+            units_.resize(utf8.size());
+            for (size_t i = 0; i < utf8.size(); ++i)
+                units_[i] = p[i];
             return;
         }
     }
