@@ -64,22 +64,25 @@ std::string bench_file(const char* name) {
     return (std::filesystem::temp_directory_path() / name).string();
 }
 
+// Parses text to the end of the stream, deleting every event.
+void libyaml_events(const std::string& text) {
+    yaml_parser_t parser;
+    yaml_parser_initialize(&parser);
+    yaml_parser_set_encoding(&parser, YAML_UTF8_ENCODING);
+    yaml_parser_set_input_string(&parser, reinterpret_cast<const unsigned char*>(text.data()), text.size());
+    yaml_event_t event;
+    bool done = false;
+    while (!done && yaml_parser_parse(&parser, &event)) {
+        done = event.type == YAML_STREAM_END_EVENT;
+        yaml_event_delete(&event);
+    }
+    yaml_parser_delete(&parser);
+}
+
 void BM_LibyamlEvents(benchmark::State& state) {
     const std::string& text = document_text();
-    for (auto _ : state) {
-        yaml_parser_t parser;
-        yaml_parser_initialize(&parser);
-        yaml_parser_set_encoding(&parser, YAML_UTF8_ENCODING);
-        yaml_parser_set_input_string(&parser, reinterpret_cast<const unsigned char*>(text.data()),
-                                     text.size());
-        yaml_event_t event;
-        bool done = false;
-        while (!done && yaml_parser_parse(&parser, &event)) {
-            done = event.type == YAML_STREAM_END_EVENT;
-            yaml_event_delete(&event);
-        }
-        yaml_parser_delete(&parser);
-    }
+    for (auto _ : state)
+        libyaml_events(text);
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
 BENCHMARK(BM_LibyamlEvents)->Unit(benchmark::kMillisecond);
@@ -124,6 +127,69 @@ void BM_VarLoad(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document_text().size()));
 }
 BENCHMARK(BM_VarLoad)->Unit(benchmark::kMillisecond);
+
+// Freeing a loaded tree alone.
+void BM_VarDestroy(benchmark::State& state) {
+    const lum::String& text = document_string();
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto v = std::make_unique<lum::Var>();
+        v->parse(text, lum::DataFormat::YAML);
+        state.ResumeTiming();
+        v.reset();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document_text().size()));
+}
+BENCHMARK(BM_VarDestroy)->Unit(benchmark::kMillisecond);
+
+// A joypad bindings file as Bindwell writes it, about 300 bytes: one pad,
+// twelve logical buttons, two physical inputs each.
+const std::string& small_text() {
+    static const std::string text = [] {
+        lum::Var v;
+        const char* buttons[] = {"LEFT", "RIGHT", "UP",   "DOWN", "A",      "B",
+                                 "X",    "Y",     "PREV", "NEXT", "SELECT", "START"};
+        for (int k = 0; k < 12; ++k) {
+            v["Joypad0"][buttons[k]][0].set_string(std::to_string(k).c_str());
+            v["Joypad0"][buttons[k]][1].set_string(std::to_string(k + 20).c_str());
+        }
+        return v.block_form(0);
+    }();
+    return text;
+}
+
+void BM_SmallLibyamlEvents(benchmark::State& state) {
+    for (auto _ : state)
+        libyaml_events(small_text());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * small_text().size()));
+}
+BENCHMARK(BM_SmallLibyamlEvents)->Unit(benchmark::kMicrosecond);
+
+void BM_SmallVarLoad(benchmark::State& state) {
+    std::string path = bench_file("lum_var_bench_small.yaml");
+    std::ofstream(path, std::ios::binary) << small_text();
+    lum::Path file{lum::String(path)};
+    for (auto _ : state) {
+        lum::Var v;
+        v.load(file);
+        benchmark::DoNotOptimize(v.hash().size());
+    }
+    std::remove(path.c_str());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * small_text().size()));
+}
+BENCHMARK(BM_SmallVarLoad)->Unit(benchmark::kMicrosecond);
+
+// The same bytes from memory, without the file.
+void BM_SmallVarParse(benchmark::State& state) {
+    const lum::String text{small_text()};
+    for (auto _ : state) {
+        lum::Var v;
+        v.parse(text, lum::DataFormat::YAML);
+        benchmark::DoNotOptimize(v.hash().size());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * small_text().size()));
+}
+BENCHMARK(BM_SmallVarParse)->Unit(benchmark::kMicrosecond);
 
 void BM_VarBlockForm(benchmark::State& state) {
     const lum::Var& v = document();

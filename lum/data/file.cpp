@@ -1,5 +1,6 @@
 #include "lum/data/file.hpp"
 
+#include "lum/core/unimplemented.hpp"
 #include "lum/data/scramble.hpp"
 #include "lum/error/exception.hpp"
 #include "lum/platform/file_system.hpp"
@@ -126,8 +127,7 @@ size_t File::read_payload(uint8_t* buffer, size_t size) {
 void File::read_all(TextEncoding code, String& out) {
     out = String();
     if (!is_known_encoding(code)) {
-        std::fflush(stdout);
-        std::fprintf(stderr, "%s: unimplemented - %d\n", "lum::File::read_all", static_cast<int>(code));
+        unimplemented("lum::File::read_all", code);
         return;
     }
     if (!stream_)
@@ -141,21 +141,21 @@ void File::read_all_bytes(std::string& bytes) {
     bytes.clear();
     if (!stream_)
         return;
-    // Room for the whole rest of the file at once, so the buffer never moves.
-    long here = std::ftell(stream_);
-    if (here >= 0 && std::fseek(stream_, 0, SEEK_END) == 0) {
-        long size = std::ftell(stream_);
-        std::fseek(stream_, here, SEEK_SET);
-        if (size > here)
-            bytes.reserve(static_cast<size_t>(size - here));
-    }
-    char chunk[16384];
+    // Read straight into the result, doubling its room, instead of asking the
+    // size first: a settings file of a few hundred bytes then costs one read
+    // and the end-of-file check.
+    size_t size = 0;
+    size_t room = 16384;
     for (;;) {
-        size_t got = read_payload(reinterpret_cast<uint8_t*>(chunk), sizeof chunk);
-        bytes.append(chunk, got);
-        if (got < sizeof chunk)
+        bytes.resize(room);
+        size_t want = room - size;
+        size_t got = read_payload(reinterpret_cast<uint8_t*>(bytes.data() + size), want);
+        size += got;
+        if (got < want)
             break;
+        room *= 2;
     }
+    bytes.resize(size);
     if (std::ferror(stream_))
         throw IOException(Format("cannot read '{0}': {1}", full_path_, error_text_));
 }

@@ -1,5 +1,6 @@
 #include "lum/data/value.hpp"
 
+#include "lum/core/unimplemented.hpp"
 #include "lum/text/format.hpp"
 
 #include <cmath>
@@ -8,11 +9,6 @@
 namespace lum {
 
 namespace {
-
-void unimplemented(const char* where, ValueType type) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s: unimplemented - %d\n", where, static_cast<int>(type));
-}
 
 // Truncation toward zero that saturates instead of overflowing; NaN gives 0.
 int64_t truncate_to_int64(double d) {
@@ -25,13 +21,6 @@ int64_t low_32_bits(double d) {
 }
 
 } // namespace
-
-Value Value::with_tag(int32_t tag, uint64_t payload) {
-    Value v;
-    v.type_ = static_cast<ValueType>(tag);
-    v.payload_.i = static_cast<int64_t>(payload);
-    return v;
-}
 
 String Value::to_string() const {
     switch (type_) {
@@ -58,7 +47,7 @@ String Value::to_string() const {
     case ValueType::BoundString:
         return *static_cast<const String*>(payload_.p);
     }
-    unimplemented("lum::Value::to_string", type_);
+    unimplemented("lum::Value::to_string", static_cast<int32_t>(type_));
     return String();
 }
 
@@ -87,7 +76,7 @@ int64_t Value::to_int64() const {
     case ValueType::BoundString:
         return static_cast<const String*>(payload_.p)->to_int64();
     }
-    unimplemented("lum::Value::to_int64", type_);
+    unimplemented("lum::Value::to_int64", static_cast<int32_t>(type_));
     return 0;
 }
 

@@ -57,9 +57,6 @@ class Value {
     Value& operator=(Value&&) noexcept = default;
     virtual ~Value() = default;
 
-    // A Value with a raw tag, for tests of tags outside the known range.
-    static Value with_tag(int32_t tag, uint64_t payload);
-
     ValueType type() const { return type_; }
     // The held text of a String Value (empty for every other type).
     const String& text() const { return text_; }
@@ -76,6 +73,8 @@ class Value {
 
   private:
     friend class Var;
+    // Tests build Values with tags outside the known range.
+    friend struct TestAccess;
 
     ValueType type_ = ValueType::Null;
     union {

@@ -1,5 +1,7 @@
 #include "lum/data/var.hpp"
 
+#include "lum/core/unimplemented.hpp"
+
 #include <cstdio>
 #include <iterator>
 #include <limits>
@@ -10,11 +12,6 @@
 namespace lum {
 
 namespace {
-
-void unimplemented(const char* where, int32_t kind) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s: unimplemented - %d\n", where, static_cast<int>(kind));
-}
 
 bool known_kind(VarKind kind) {
     return kind == VarKind::SCALAR || kind == VarKind::LIST || kind == VarKind::HASH;
@@ -109,12 +106,6 @@ Var& Var::operator=(const Value& value) {
 Var::~Var() {
     if (members_)
         release(std::move(members_));
-}
-
-Var Var::with_kind(int32_t kind) {
-    Var v;
-    v.kind_ = static_cast<VarKind>(kind);
-    return v;
 }
 
 void Var::take(Var&& other) noexcept {

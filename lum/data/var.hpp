@@ -56,9 +56,6 @@ class Var {
     // Frees the whole tree; however deep it is, no more than MAX_DEPTH levels recurse.
     virtual ~Var();
 
-    // A Var with a raw kind, for tests of kinds outside the known range.
-    static Var with_kind(int32_t kind);
-
     VarKind kind() const { return kind_; }
     bool is_scalar() const { return kind_ == VarKind::SCALAR; }
     bool is_list() const { return kind_ == VarKind::LIST; }
@@ -117,16 +114,20 @@ class Var {
     void save(const Path& path) const;
     // Reads the file at path as UTF-8, detects its format and parses it into
     // this Var (not cleared first). Throws FileOpenException when the file
-    // cannot be opened and DataParseException when YAML does not parse.
+    // cannot be opened and DataParseException when YAML does not parse (its
+    // message gives libyaml's line, column and problem).
     void load(const Path& path);
     // Reads text into this Var with the reader of format (DETECT detects first).
-    // Throws DataParseException on a YAML syntax error or nesting deeper than
-    // MAX_DEPTH; what was read before stays.
+    // Throws DataParseException on a YAML syntax error ("line L, column C:
+    // PROBLEM") or nesting deeper than MAX_DEPTH; what was read before stays.
     void parse(const String& text, DataFormat format = DataFormat::DETECT);
     // Guesses the format of text from the first and last character of its lines.
     static DataFormat detect_format(const String& text);
 
   private:
+    // Tests build Vars with kinds outside the known range.
+    friend struct TestAccess;
+
     struct Members;
     struct MembersDeleter {
         void operator()(Members* members) const noexcept;

@@ -2,10 +2,11 @@
 // document. Texts that YAML would read differently are quoted and escaped, so
 // every String written reads back as it was.
 
+#include "lum/core/unimplemented.hpp"
 #include "lum/data/atomic_file.hpp"
 #include "lum/data/file.hpp"
-#include "lum/data/utf8_codec.hpp"
 #include "lum/data/var.hpp"
+#include "lum/text/utf8.hpp"
 
 #include <cstdio>
 #include <string_view>
@@ -25,8 +26,8 @@ bool is_ascii_alnum(char16_t u) {
 
 // Characters YAML cannot hold as they are, or would read as a line break, a
 // byte order mark or the end of a quoted text.
-bool must_escape(char32_t c) {
-    return c < 0x20 || c == U'"' || c == U'\\' || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
+bool must_escape(char16_t c) {
+    return c < 0x20 || c == u'"' || c == u'\\' || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029 ||
            c == 0xFEFF || c == 0xFFFE || c == 0xFFFF;
 }
 
@@ -71,34 +72,31 @@ void put_hex(std::string& out, const char* prefix, char32_t c, int digits) {
 }
 
 // s in double quotes, with YAML escapes for what cannot stand as it is.
-void append_quoted(std::string& out, const std::u16string& s) {
+// Surrogates never need an escape: they are written in form.
+void append_quoted(std::string& out, const std::u16string& s, SurrogateForm form) {
     out += '"';
     const char16_t* units = s.data();
     size_t n = s.size();
     size_t run = 0; // start of the units not yet written
-    size_t i = 0;
-    while (i < n) {
-        size_t width = 1;
-        char32_t c = code_point_at(units, n, i, width);
-        if (!must_escape(c)) {
-            i += width;
+    for (size_t i = 0; i < n; ++i) {
+        char16_t c = units[i];
+        if (!must_escape(c))
             continue;
-        }
-        append_utf8(out, units + run, i - run);
+        encode_utf8(out, units + run, i - run, form);
         switch (c) {
-        case U'"':
+        case u'"':
             out += "\\\"";
             break;
-        case U'\\':
+        case u'\\':
             out += "\\\\";
             break;
-        case U'\t':
+        case u'\t':
             out += "\\t";
             break;
-        case U'\n':
+        case u'\n':
             out += "\\n";
             break;
-        case U'\r':
+        case u'\r':
             out += "\\r";
             break;
         default:
@@ -107,14 +105,13 @@ void append_quoted(std::string& out, const std::u16string& s) {
             else
                 put_hex(out, "\\u", c, 4);
         }
-        i += width;
-        run = i;
+        run = i + 1;
     }
-    append_utf8(out, units + run, n - run);
+    encode_utf8(out, units + run, n - run, form);
     out += '"';
 }
 
-void append_scalar(std::string& out, const Value& value) {
+void append_scalar(std::string& out, const Value& value, SurrogateForm form) {
     if (value.type() == ValueType::String) {
         const std::u16string& s = value.text().units();
         bool bare = true;
@@ -124,26 +121,26 @@ void append_scalar(std::string& out, const Value& value) {
                 break;
             }
         if (bare)
-            append_utf8(out, s.data(), s.size());
+            encode_utf8(out, s.data(), s.size(), form);
         else
-            append_quoted(out, s);
+            append_quoted(out, s, form);
         return;
     }
     String text = value.to_string();
     const std::u16string& s = text.units();
     if (s.empty() || reads_back_bare(s, Start::RELAXED))
-        append_utf8(out, s.data(), s.size());
+        encode_utf8(out, s.data(), s.size(), form);
     else
-        append_quoted(out, s);
+        append_quoted(out, s, form);
 }
 
 void append_key(std::string& out, const String& key, int64_t depth) {
     const std::u16string& s = key.units();
     size_t start = out.size();
     if (reads_back_bare(s, Start::STRICT))
-        append_utf8(out, s.data(), s.size());
+        encode_utf8(out, s.data(), s.size(), SurrogateForm::PAIRED);
     else
-        append_quoted(out, s);
+        append_quoted(out, s, SurrogateForm::PAIRED);
     if (out.size() - start <= LONGEST_SIMPLE_KEY) {
         out += ": ";
         return;
@@ -152,11 +149,6 @@ void append_key(std::string& out, const String& key, int64_t depth) {
     out += '\n';
     out.append(static_cast<size_t>(2 * depth), ' ');
     out += ": ";
-}
-
-void unimplemented_kind(VarKind kind) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s: unimplemented - %d\n", "lum::Var::print_r", static_cast<int>(kind));
 }
 
 // Writes the block form without recursion: one frame per open collection.
@@ -218,7 +210,7 @@ class BlockWriter {
     void open(const Var& v, int64_t depth) {
         switch (v.kind()) {
         case VarKind::SCALAR:
-            append_scalar(out_, v.value());
+            append_scalar(out_, v.value(), SurrogateForm::PAIRED);
             out_ += '\n';
             return;
         case VarKind::LIST:
@@ -236,7 +228,7 @@ class BlockWriter {
             }
             break;
         default:
-            unimplemented_kind(v.kind());
+            unimplemented("lum::Var::print_r", static_cast<int32_t>(v.kind()));
             return;
         }
         if (depth > 0)
@@ -251,11 +243,10 @@ class BlockWriter {
 } // namespace
 
 String Var::quoted_form() const {
+    // Surrogates written one by one decode back to the same units.
     std::string bytes;
-    append_scalar(bytes, value_);
-    std::u16string units;
-    append_utf16(units, bytes.data(), bytes.size());
-    return String(std::move(units));
+    append_scalar(bytes, value_, SurrogateForm::SEPARATE);
+    return String(bytes);
 }
 
 std::string Var::block_form(int32_t depth) const {

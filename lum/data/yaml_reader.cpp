@@ -1,12 +1,13 @@
 // YAML into a Var through libyaml's event parser. Every scalar becomes a
 // String; tags, styles, anchors and aliases carry no meaning here.
 
-#include "lum/data/utf8_codec.hpp"
 #include "lum/data/var_readers.hpp"
 #include "lum/error/exception.hpp"
 
 #include <yaml.h>
 
+#include <algorithm>
+#include <string>
 #include <vector>
 
 namespace lum {
@@ -16,7 +17,7 @@ namespace {
 // Owns the parser and the current event, so every exit deletes both.
 class EventParser {
   public:
-    explicit EventParser(std::string_view utf8) {
+    explicit EventParser(std::string_view utf8) : input_(utf8) {
         if (!yaml_parser_initialize(&parser_))
             throw DataParseException();
         yaml_parser_set_encoding(&parser_, YAML_UTF8_ENCODING);
@@ -30,31 +31,61 @@ class EventParser {
         yaml_parser_delete(&parser_);
     }
 
-    // The next event; throws DataParseException on a syntax error.
+    // The next event; throws DataParseException, saying where and why, on a
+    // syntax error.
     const yaml_event_t& next() {
         drop_event();
         if (!yaml_parser_parse(&parser_, &event_))
-            throw DataParseException();
+            throw DataParseException(String(problem()));
         has_event_ = true;
         return event_;
     }
 
   private:
+    // "line L, column C: PROBLEM", counted from 1 as editors do.
+    std::string problem() const {
+        size_t line = parser_.problem_mark.line;
+        size_t column = parser_.problem_mark.column;
+        // A reader error (a byte that cannot stand in YAML) has only its offset.
+        if (parser_.error == YAML_READER_ERROR)
+            place_of(parser_.problem_offset, line, column);
+        std::string where = "line " + std::to_string(line + 1) + ", column " + std::to_string(column + 1);
+        return where + ": " + (parser_.problem ? parser_.problem : "syntax error");
+    }
+
+    // The line and the column in characters of a byte offset of the input.
+    void place_of(size_t offset, size_t& line, size_t& column) const {
+        line = 0;
+        column = 0;
+        offset = std::min(offset, input_.size());
+        for (size_t i = 0; i < offset; ++i) {
+            auto b = static_cast<unsigned char>(input_[i]);
+            if (b == '\n') {
+                ++line;
+                column = 0;
+            } else if ((b & 0xC0) != 0x80) {
+                ++column;
+            }
+        }
+    }
+
     void drop_event() {
         if (has_event_)
             yaml_event_delete(&event_);
         has_event_ = false;
     }
 
+    std::string_view input_;
     yaml_parser_t parser_;
     yaml_event_t event_;
     bool has_event_ = false;
 };
 
+// The scalar decoded as all other text is: characters above U+FFFF, raw or
+// escaped, become U+3013.
 String scalar_text(const yaml_event_t& event) {
-    std::u16string units;
-    append_utf16(units, reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length);
-    return String(std::move(units));
+    return String(
+        std::string_view(reinterpret_cast<const char*>(event.data.scalar.value), event.data.scalar.length));
 }
 
 // Builds the Var from the events. A node in key position that is not a plain

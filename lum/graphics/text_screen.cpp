@@ -66,8 +66,11 @@ bool TextScreen::inside(int32_t column, int32_t row) const {
 const TextCell& TextScreen::cell(int32_t column, int32_t row) const {
     if (!inside(column, row)) {
         static const TextCell none{};
+        // The index the grid would use, wrapped to 32 bits as the warning prints it.
+        uint32_t index =
+            static_cast<uint32_t>(row) * static_cast<uint32_t>(columns_) + static_cast<uint32_t>(column);
         runtime_warning("TextScreen::cell", "Invalid index", "row * columns + column",
-                        row * columns_ + column);
+                        static_cast<int32_t>(index));
         return none;
     }
     return cells_.at(row * columns_ + column);
@@ -110,6 +113,9 @@ void TextScreen::print(int32_t x, int32_t y, const String& text) {
             flags = apply_control(flags, unit);
             continue;
         }
+        // Past the right edge nothing more lands, so x never runs past it.
+        if (x >= columns_)
+            return;
         if (inside(x, y))
             at(x, y).wanted = CellHalf{unit, current_page, current_colour, 0, flags};
         ++x;

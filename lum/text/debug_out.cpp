@@ -8,9 +8,15 @@ DebugOut debug_out;
 
 DebugOut& DebugOut::operator<<(const String& text) {
     std::string bytes = text.to_utf8();
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::FILE* out = stdout;
+    if (stream_ == DebugStream::STANDARD_ERROR) {
+        // Results already written to standard output keep their place before it.
+        std::fflush(stdout);
+        out = stderr;
+    }
+    std::fwrite(bytes.data(), 1, bytes.size(), out);
     // A program watching the output sees each record as it is written.
-    std::fflush(stdout);
+    std::fflush(out);
     return *this;
 }
 

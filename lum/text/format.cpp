@@ -1,5 +1,6 @@
 #include "lum/text/format.hpp"
 
+#include "lum/core/unimplemented.hpp"
 #include "lum/text/pluralize.hpp"
 
 #include <algorithm>
@@ -42,11 +43,6 @@ constexpr auto DIGIT_PAIRS = [] {
     }
     return pairs;
 }();
-
-void unimplemented(const char* where, VariantType type) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "%s: unimplemented - %d\n", where, static_cast<int>(type));
-}
 
 // Writes the digits of v backwards so that they end just before end; returns
 // the first digit. Zero gives "0".
@@ -564,13 +560,6 @@ class Formatter {
 
 } // namespace
 
-Variant Variant::with_tag(int32_t tag, uint64_t payload) {
-    Variant v;
-    v.type_ = static_cast<VariantType>(tag);
-    v.payload_.u = payload;
-    return v;
-}
-
 String Variant::to_string() const {
     switch (type_) {
     case VariantType::UInt64:
@@ -592,7 +581,7 @@ String Variant::to_string() const {
         return String(buf);
     }
     }
-    unimplemented("lum::Variant::to_string", type_);
+    unimplemented("lum::Variant::to_string", static_cast<int32_t>(type_));
     return String();
 }
 
@@ -612,7 +601,7 @@ int64_t Variant::to_int64() const {
     case VariantType::Pointer:
         return 0;
     }
-    unimplemented("lum::Variant::to_int64", type_);
+    unimplemented("lum::Variant::to_int64", static_cast<int32_t>(type_));
     return 0;
 }
 
@@ -632,7 +621,7 @@ uint64_t Variant::to_uint64() const {
     case VariantType::Pointer:
         return 0;
     }
-    unimplemented("lum::Variant::to_uint64", type_);
+    unimplemented("lum::Variant::to_uint64", static_cast<int32_t>(type_));
     return 0;
 }
 
@@ -653,7 +642,7 @@ double Variant::to_double() const {
     case VariantType::Pointer:
         return 0.0;
     }
-    unimplemented("lum::Variant::to_double", type_);
+    unimplemented("lum::Variant::to_double", static_cast<int32_t>(type_));
     return 0.0;
 }
 

@@ -49,9 +49,6 @@ class Variant {
     Variant(const wchar_t* s) : Variant(String(s)) {}
     Variant(const void* p) : type_(VariantType::Pointer) { payload_.u = reinterpret_cast<uintptr_t>(p); }
 
-    // A Variant with a raw tag, for tests of tags outside the known range.
-    static Variant with_tag(int32_t tag, uint64_t payload);
-
     VariantType type() const { return type_; }
     // The text payload of a String Variant (empty for every other type).
     const String& text() const { return text_; }
@@ -63,6 +60,9 @@ class Variant {
     double to_double() const;
 
   private:
+    // Tests build Variants with tags outside the known range.
+    friend struct TestAccess;
+
     VariantType type_;
     union {
         uint64_t u;

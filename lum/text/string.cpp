@@ -3,6 +3,7 @@
 #include "lum/core/runtime_warning.hpp"
 #include "lum/text/char_table.hpp"
 #include "lum/text/string_list.hpp"
+#include "lum/text/utf8.hpp"
 
 #include <charconv>
 #include <cmath>
@@ -15,134 +16,6 @@
 namespace lum {
 
 namespace {
-
-// Where a text that cannot be UTF-8 most likely comes from, judged by its first bad byte.
-const char* guess_encoding(unsigned char b) {
-    if (b >= 0x81 && b <= 0x9F)
-        return "Shift_JIS";
-    if ((b >= 0xA1 && b <= 0xA8) || b == 0xAD || (b >= 0xB0 && b <= 0xC1))
-        return "EUC-JP";
-    return "unknown";
-}
-
-void report_illegal_lead(unsigned char b) {
-    static const char digits[] = "0123456789ABCDEF";
-    char hex[3] = {digits[b >> 4], digits[b & 15], 0};
-    // The line ends with a newline so that the next record keeps a line of its own.
-    std::printf("[warning][utf8_fetch] Illegal utf-8 1st byte [0x%s](%s?)\n", hex, guess_encoding(b));
-    std::fflush(stdout);
-}
-
-// Reads one UTF-8 sequence at p (p < end), advances p and returns one UTF-16
-// unit. An illegal lead byte moves p to end, so the rest of the input reads as empty.
-char16_t fetch(const unsigned char*& p, const unsigned char* end) {
-    unsigned b = *p;
-    if (b < 0x80) {
-        ++p;
-        return static_cast<char16_t>(b);
-    }
-    if (b >= 0x80 && b <= 0xC1) {
-        report_illegal_lead(static_cast<unsigned char>(b));
-        p = end;
-        return 0;
-    }
-    if (b >= 0xFE) {
-        std::string rest(reinterpret_cast<const char*>(p), static_cast<size_t>(end - p));
-        runtime_warning("utf8_fetch", "unicode decode", "s", rest.c_str());
-        ++p;
-        return 0;
-    }
-    int extra = b <= 0xDF ? 1 : b <= 0xEF ? 2 : b <= 0xF7 ? 3 : b <= 0xFB ? 4 : 5;
-    unsigned unit = b <= 0xDF ? (b & 0x1Fu) : (b <= 0xEF ? b : 0u);
-    ++p;
-    int read = 0;
-    unsigned tail = 0;
-    // A zero byte (or the end) inside the sequence ends it early.
-    while (read < extra && p < end && *p != 0) {
-        tail = (tail << 6) | (*p & 0x3Fu);
-        ++p;
-        ++read;
-    }
-    if (b >= 0xF0)
-        return u'\u3013';
-    if (b <= 0xDF)
-        return static_cast<char16_t>(read ? (unit << 6) | tail : unit << 6);
-    // Three-byte form: the lead's bits above the continuation bits, cut to 16 bits.
-    return static_cast<char16_t>((unit << 12) | (tail << (6 * (2 - read))));
-}
-
-// Number of units the UTF-8 text decodes to; 0 when a continuation byte stands
-// where a sequence should start.
-// True when the eight bytes at p are all ASCII.
-inline bool ascii8(const unsigned char* p) {
-    uint64_t w;
-    std::memcpy(&w, p, 8);
-    return (w & 0x8080808080808080ull) == 0;
-}
-
-size_t count_units(const unsigned char* p, const unsigned char* end) {
-    size_t n = 0;
-    while (p < end) {
-        if (end - p >= 8 && ascii8(p)) {
-            n += 8;
-            p += 8;
-            continue;
-        }
-        unsigned b = *p;
-        if (b < 0x80) {
-            ++n;
-            ++p;
-            continue;
-        }
-        if (b <= 0xBF)
-            return 0;
-        if (b >= 0xFE) {
-            ++p;
-            continue;
-        }
-        int len = b <= 0xDF ? 2 : b <= 0xEF ? 3 : b <= 0xF7 ? 4 : b <= 0xFB ? 5 : 6;
-        ++n;
-        ++p;
-        for (int i = 1; i < len; ++i) {
-            if (p >= end || *p == 0)
-                return n;
-            ++p;
-        }
-    }
-    return n;
-}
-
-// Decodes n units. Well-formed one-, two- and three-byte sequences are decoded
-// inline; everything else goes through fetch.
-void decode_units(const unsigned char* p, const unsigned char* end, char16_t* out, size_t n) {
-    size_t i = 0;
-    while (i < n) {
-        if (p >= end) {
-            out[i++] = 0;
-            continue;
-        }
-        if (n - i >= 8 && end - p >= 8 && ascii8(p)) {
-            for (int k = 0; k < 8; ++k)
-                out[i + k] = p[k];
-            i += 8;
-            p += 8;
-            continue;
-        }
-        unsigned b = p[0];
-        if (b < 0x80) {
-            out[i++] = static_cast<char16_t>(b);
-            ++p;
-        } else if (b >= 0xC2 && b <= 0xDF && end - p >= 2 && (p[1] & 0xC0) == 0x80) {
-            out[i++] = static_cast<char16_t>(((b & 0x1F) << 6) | (p[1] & 0x3F));
-            p += 2;
-        } else if (b >= 0xE0 && b <= 0xEF && end - p >= 3 && (p[1] & 0xC0) == 0x80 && (p[2] & 0xC0) == 0x80) {
-            out[i++] = static_cast<char16_t>((b << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
-            p += 3;
-        } else {
-            out[i++] = fetch(p, end);
-        }
-    }
-}
 
 bool is_trim_space(char16_t u) {
     return (CharTable::at(u).flags & CharTable::SPACE) != 0;
@@ -219,14 +92,17 @@ String::String(std::string_view utf8) {
         for (auto* q = p; q < end; ++q)
             any |= *q;
         if (any < 0x80) {
-            units_.assign(p, end);
+            // Widened in place: assigning the byte range would build a temporary copy first.
+            units_.resize(utf8.size());
+            for (size_t i = 0; i < utf8.size(); ++i)
+                units_[i] = p[i];
             return;
         }
     }
-    size_t n = count_units(p, end);
+    size_t n = count_utf8_units(p, end);
     check_length(n);
     units_.resize(n);
-    decode_units(p, end, units_.data(), n);
+    decode_utf8_units(p, end, units_.data(), n);
 }
 
 String::String(const char16_t* units) : units_(units ? units : u"") {
@@ -262,36 +138,8 @@ String::String(const StringRef& ref) {
 }
 
 std::string String::to_utf8() const {
-    size_t bytes = 0;
-    for (char16_t u : units_)
-        bytes += u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
-    std::string out(bytes, '\0');
-    char* o = out.data();
-    const char16_t* p = units_.data();
-    const char16_t* end = p + units_.size();
-    while (p < end) {
-        // Four ASCII units at a time.
-        if (end - p >= 4 && ((p[0] | p[1] | p[2] | p[3]) < 0x80)) {
-            o[0] = static_cast<char>(p[0]);
-            o[1] = static_cast<char>(p[1]);
-            o[2] = static_cast<char>(p[2]);
-            o[3] = static_cast<char>(p[3]);
-            o += 4;
-            p += 4;
-            continue;
-        }
-        char16_t u = *p++;
-        if (u < 0x80) {
-            *o++ = static_cast<char>(u);
-        } else if (u < 0x800) {
-            *o++ = static_cast<char>(0xC0 | (u >> 6));
-            *o++ = static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            *o++ = static_cast<char>(0xE0 | (u >> 12));
-            *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            *o++ = static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
+    std::string out;
+    encode_utf8(out, units_.data(), units_.size(), SurrogateForm::SEPARATE);
     return out;
 }
 
@@ -409,30 +257,7 @@ void String::append_utf8(const char* utf8, const char* end) {
     size_t start = units_.size();
     check_length(start + static_cast<size_t>(e - p));
     units_.resize(start + static_cast<size_t>(e - p));
-    char16_t* out = units_.data() + start;
-    char16_t* o = out;
-    while (p < e) {
-        unsigned b = p[0];
-        if (b == 0)
-            break;
-        if (b < 0x80) {
-            *o++ = static_cast<char16_t>(b);
-            ++p;
-        } else if (b >= 0xC2 && b <= 0xDF && e - p >= 2 && (p[1] & 0xC0) == 0x80) {
-            *o++ = static_cast<char16_t>(((b & 0x1F) << 6) | (p[1] & 0x3F));
-            p += 2;
-        } else if (b >= 0xE0 && b <= 0xEF && e - p >= 3 && (p[1] & 0xC0) == 0x80 && (p[2] & 0xC0) == 0x80) {
-            *o++ = static_cast<char16_t>((b << 12) | ((p[1] & 0x3F) << 6) | (p[2] & 0x3F));
-            p += 3;
-        } else {
-            bool illegal = b >= 0x80 && b <= 0xC1;
-            // A zero unit from FE or FF is appended too; an illegal lead ends the append.
-            *o++ = fetch(p, e);
-            if (illegal)
-                break;
-        }
-    }
-    units_.resize(start + static_cast<size_t>(o - out));
+    units_.resize(start + decode_utf8_append(p, e, units_.data() + start));
 }
 
 String& String::append_utf8(std::string_view utf8) {

@@ -12,11 +12,10 @@ namespace {
 
 const char byte_order_mark[] = "\xEF\xBB\xBF";
 
-// Appends one line at a time so that a bad byte or a NUL cuts off only its own
-// line: the UTF-8 append stops at a zero byte and after an illegal lead byte.
 // Line by line, as a text stream reads it: each line (with its line feed) is
-// appended as zero-terminated UTF-8, so a zero byte cuts off the rest of its
-// line, and a byte order mark is dropped at the start of the first line only.
+// appended as zero-terminated UTF-8, so a NUL or an illegal lead byte cuts off
+// only the rest of its own line, and a byte order mark is dropped at the start
+// of the first line only.
 void decode_utf8(String& target, const uint8_t* bytes, size_t size) {
     const char* p = reinterpret_cast<const char*>(bytes);
     const char* end = p + size;

@@ -169,11 +169,12 @@ TEST(VarFile, LoadReadsAnyBytesLikeTheTextLayerDecodesThem) {
     TempFolder dir;
     // A NUL cuts the rest of its line, line feed included.
     EXPECT_EQ(loaded(dir, std::string("- x\0y\n- z\n", 10)), "['x- z']");
-    // A character above U+FFFF reads as U+3013.
-    write_bytes(dir / "wide.yaml", "k: a\xF0\x9F\x98\x80\n");
+    // A character above U+FFFF reads as U+3013, written raw or as an escape.
+    write_bytes(dir / "wide.yaml", "k: a\xF0\x9F\x98\x80\nsmile: \"x\\U0001F600y\"\n");
     Var wide;
     wide.load(engine_path(dir / "wide.yaml"));
     EXPECT_EQ(wide["k"].to_string().units(), u"a\u3013");
+    EXPECT_EQ(wide["smile"].to_string().units(), u"x\u3013y");
     // A two-byte lead takes the next byte whatever it is: C3 28 is U+00E8.
     write_bytes(dir / "bad.yaml", "- \xC3(x\n");
     Var bad;

@@ -1,5 +1,7 @@
 #include "lum/data/var.hpp"
 
+#include "support/test_access.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -86,7 +88,7 @@ TEST(Value, BoundValuesReadTheVariableAtEachConversion) {
 }
 
 TEST(Value, UnknownTagsPrintUnimplementedAndGiveEmptyResults) {
-    Value odd = Value::with_tag(11, 7);
+    Value odd = lum::TestAccess::value_with_tag(11, 7);
     testing::internal::CaptureStderr();
     EXPECT_EQ(odd.to_string().to_utf8(), "");
     EXPECT_EQ(odd.to_int64(), 0);
@@ -242,7 +244,7 @@ TEST(Var, CopiesAreDeepAndAssignmentReplacesEverything) {
 }
 
 TEST(Var, UnknownKindsPrintUnimplemented) {
-    Var odd = Var::with_kind(3);
+    Var odd = lum::TestAccess::var_with_kind(3);
     Var target;
     target.set_string("kept");
     testing::internal::CaptureStderr();

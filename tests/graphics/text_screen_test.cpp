@@ -109,6 +109,22 @@ TEST_F(TextScreenTest, PrintWritesOneRowAndSkipsCellsOutsideTheGrid) {
     // A character beyond ASCII is kept as its UTF-16 unit.
     screen.print(1, 0, u"\u30A2");
     EXPECT_EQ(screen.cell(1, 0).wanted.code, 0x30A2u);
+
+    // The far edges of the coordinates take nothing and count without overflow.
+    screen.print(INT32_MAX, 0, "AB");
+    screen.print(INT32_MIN, 0, "AB");
+    EXPECT_EQ(screen.cell(0, 0), TextCell::nothing());
+}
+
+TEST_F(TextScreenTest, ACellOutsideTheGridWarnsWithItsWrappedIndex) {
+    screen.resize(4, 2);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(screen.cell(INT32_MAX, INT32_MAX), TextCell{});
+    EXPECT_EQ(screen.cell(4, 1), TextCell{});
+    // 0x7FFFFFFF * 4 + 0x7FFFFFFF is 0x27FFFFFFB, of which 32 bits are 0x7FFFFFFB.
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "[lum.runtime.warning TextScreen::cell] Invalid index (row * columns + column=2147483643)\n"
+              "[lum.runtime.warning TextScreen::cell] Invalid index (row * columns + column=8)\n");
 }
 
 TEST_F(TextScreenTest, ControlUnitsSetMirroringAndRotationAndTakeNoCell) {

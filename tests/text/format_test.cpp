@@ -1,6 +1,8 @@
 #include "lum/core/runtime_warning.hpp"
 #include "lum/text/format.hpp"
 
+#include "support/test_access.hpp"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -307,12 +309,12 @@ TEST(Variant, ToStringGivesEachTypesText) {
     char want[64];
     std::snprintf(want, sizeof want, "[ptr:%p]", static_cast<void*>(&x));
     EXPECT_EQ(Variant(static_cast<const void*>(&x)).to_string().to_utf8(), want);
-    EXPECT_EQ(Variant::with_tag(3, 0x100).to_string().to_utf8(), "false");
-    EXPECT_EQ(Variant::with_tag(4, 0x10041).to_string().to_utf8(), "A");
+    EXPECT_EQ(lum::TestAccess::variant_with_tag(3, 0x100).to_string().to_utf8(), "false");
+    EXPECT_EQ(lum::TestAccess::variant_with_tag(4, 0x10041).to_string().to_utf8(), "A");
 }
 
 TEST(Variant, UnknownTagPrintsUnimplementedAndGivesZero) {
-    Variant odd = Variant::with_tag(7, 42);
+    Variant odd = lum::TestAccess::variant_with_tag(7, 42);
     testing::internal::CaptureStderr();
     String text = odd.to_string();
     int64_t i = odd.to_int64();
@@ -329,7 +331,8 @@ TEST(Variant, UnknownTagPrintsUnimplementedAndGivesZero) {
                    "lum::Variant::to_double: unimplemented - 7\n");
 
     testing::internal::CaptureStderr();
-    std::string got = Format("<{0}|{1:D}|{2:F}>", odd, Variant::with_tag(-1, 0), odd).to_utf8();
+    std::string got =
+        Format("<{0}|{1:D}|{2:F}>", odd, lum::TestAccess::variant_with_tag(-1, 0), odd).to_utf8();
     err = testing::internal::GetCapturedStderr();
     EXPECT_EQ(got, "<|0|0.00>");
     EXPECT_EQ(err, "lum::Variant::to_string: unimplemented - 7\n"

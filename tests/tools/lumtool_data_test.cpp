@@ -46,6 +46,13 @@ TEST(LumtoolData, DecodeWritesTheTextAsUtf8AndNothingElse) {
     run = lumtool({"decode", dir.write("s.dat", HELLO_SCRAMBLED)});
     EXPECT_EQ(run.exit_status, 0) << run.stderr_text;
     EXPECT_EQ(run.stdout_text, "hello\nworld\n");
+
+    // The engine's diagnostics go to standard error: an illegal lead byte ends
+    // its line with one unit 0, and the warning stays out of the text.
+    run = lumtool({"decode", dir.write("b.txt", "ok\nbad \x85 byte\nnext\n")});
+    EXPECT_EQ(run.exit_status, 0) << run.stderr_text;
+    EXPECT_EQ(run.stdout_text, std::string("ok\nbad \0next\n", 13));
+    EXPECT_EQ(run.stderr_text, "[warning][utf8_fetch] Illegal utf-8 1st byte [0x85](Shift_JIS?)\n");
 }
 
 TEST(LumtoolData, ScrambleAndUnscrambleRoundTrip) {

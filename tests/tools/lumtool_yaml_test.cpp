@@ -103,6 +103,34 @@ TEST(LumtoolYaml, FailuresNameTheFileAndExitWithStatusOne) {
     expect_failure(lumtool_yaml({dir.folder()}), dir.folder(), "Is a directory");
 }
 
+TEST(LumtoolYaml, FailuresSayWhereLibyamlStoppedAndNameTheFileOnce) {
+    TempFolder dir;
+    std::string bad = dir.write("c.yaml", "a: 1\nb: 2\nc: \"x\x01y\"\n");
+    RunResult r = lumtool_yaml({bad});
+    EXPECT_EQ(r.exit_status, 1);
+    EXPECT_EQ(r.stdout_text, "");
+    EXPECT_EQ(r.stderr_text,
+              "lumtool: cannot parse '" + bad + "': line 3, column 6: control characters are not allowed\n");
+
+    std::string broken = dir.write("broken.yaml", "a: 1\nb: [x, y\nc: 3\n");
+    r = lumtool_yaml({broken});
+    EXPECT_EQ(r.stderr_text,
+              "lumtool: cannot parse '" + broken + "': line 3, column 2: did not find expected ',' or ']'\n");
+
+    std::string missing = dir.folder() + "/missing.yaml";
+    r = lumtool_yaml({missing});
+    EXPECT_EQ(r.stderr_text, "lumtool: cannot open '" + missing + "': No such file or directory\n");
+}
+
+TEST(LumtoolYaml, TheEngineWarningGoesToStandardErrorOnce) {
+    TempFolder dir;
+    RunResult r = lumtool_yaml({dir.write("w.ini", "[s]\nk=a\x85"
+                                                   "b\n")});
+    EXPECT_EQ(r.exit_status, 0);
+    EXPECT_EQ(r.stdout_text, "s: \n  k: \"a\\x00\"\n");
+    EXPECT_EQ(r.stderr_text, "[warning][utf8_fetch] Illegal utf-8 1st byte [0x85](Shift_JIS?)\n");
+}
+
 TEST(LumtoolYaml, UsageErrorsExitWithStatusTwo) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{}, std::vector<std::string>{"a", "b"}}) {

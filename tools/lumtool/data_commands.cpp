@@ -20,39 +20,6 @@ namespace lumtool {
 
 namespace {
 
-// Failures that end a command with status 1 after one line on standard error.
-struct Failure {
-    std::string message;
-};
-
-// The system's reason from an engine message "VERB 'FULL PATH': REASON", so
-// that the line can name the file as the user wrote it.
-std::string reason_of(const lum::String& message, const char* verb, const std::string& full_path) {
-    std::string text = message.to_utf8();
-    std::string prefix = std::string(verb) + " '" + full_path + "': ";
-    if (text.compare(0, prefix.size(), prefix) == 0)
-        return text.substr(prefix.size());
-    return text;
-}
-
-lum::Path path_of(const std::string& argument) {
-    try {
-        return lum::Path(lum::String(argument));
-    } catch (const lum::PathParseException&) {
-        throw Failure{"cannot open '" + argument + "': the path climbs above the root"};
-    }
-}
-
-void open_for_reading(lum::File& file, const std::string& argument) {
-    lum::Path path = path_of(argument);
-    try {
-        file.open(path, lum::FILE_READ);
-    } catch (const lum::FileOpenException& e) {
-        throw Failure{"cannot open '" + argument +
-                      "': " + reason_of(e.message, "cannot open", path.to_string().to_utf8())};
-    }
-}
-
 // The bytes of a file exactly as stored (a scrambled file is not restored).
 std::string read_stored_bytes(const std::string& argument) {
     lum::Path path = path_of(argument);
@@ -93,18 +60,8 @@ void replace_file(const std::string& argument, std::string_view bytes) {
     try {
         lum::AtomicFile::write_all(path, bytes);
     } catch (const lum::FileOpenException& e) {
-        throw Failure{"cannot write '" + argument +
-                      "': " + reason_of(e.message, "cannot write", path.to_string().to_utf8())};
+        fail_on_file("cannot write", argument, path, e);
     }
-}
-
-void write_standard_output(std::string_view bytes) {
-    errno = 0;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size();
-    ok = std::fflush(stdout) == 0 && ok;
-    if (!ok)
-        throw Failure{std::string("cannot write standard output: ") +
-                      std::strerror(errno != 0 ? errno : EIO)};
 }
 
 lum::TextEncoding parse_encoding(std::string_view text) {
@@ -116,20 +73,7 @@ lum::TextEncoding parse_encoding(std::string_view text) {
     return value;
 }
 
-int run_guarded(void (*body)(const std::vector<std::string>&), const std::vector<std::string>& args) {
-    try {
-        body(args);
-        return 0;
-    } catch (const Failure& f) {
-        complain(f.message);
-        return 1;
-    } catch (const lum::Exception& e) {
-        complain(lum::describe(e).to_utf8());
-        return 1;
-    }
-}
-
-void decode(const std::vector<std::string>& args) {
+int decode(const std::vector<std::string>& args) {
     lum::TextEncoding encoding = lum::ENCODING_UTF8;
     std::string file_name;
     bool have_file = false;
@@ -162,6 +106,7 @@ void decode(const std::vector<std::string>& args) {
         throw Failure{"cannot read '" + file_name + "': " + file.error_text().to_utf8()};
     }
     write_standard_output(text.to_utf8());
+    return 0;
 }
 
 void check_two_files(const std::vector<std::string>& args) {
@@ -169,37 +114,26 @@ void check_two_files(const std::vector<std::string>& args) {
         throw UsageError{args.size() < 2 ? "needs an input and an output file" : "too many arguments"};
 }
 
-void scramble(const std::vector<std::string>& args) {
+int scramble(const std::vector<std::string>& args) {
+    check_two_files(args);
     replace_file(args[1], lum::scrambled_file(read_stored_bytes(args[0])));
+    return 0;
 }
 
-void unscramble(const std::vector<std::string>& args) {
+int unscramble(const std::vector<std::string>& args) {
+    check_two_files(args);
     replace_file(args[1], read_payload(args[0]));
+    return 0;
 }
 
-int decode_command(const std::vector<std::string>& args) {
-    return run_guarded(decode, args);
-}
-
-int scramble_command(const std::vector<std::string>& args) {
-    check_two_files(args);
-    return run_guarded(scramble, args);
-}
-
-int unscramble_command(const std::vector<std::string>& args) {
-    check_two_files(args);
-    return run_guarded(unscramble, args);
-}
-
-const Registration decode_registration(
-    {"decode", "decode [--encoding N] FILE",
-     "FILE's text as UTF-8, read with text encoding N (0 to 15, default 0)", decode_command});
+const Registration
+    decode_registration({"decode", "decode [--encoding N] FILE",
+                         "FILE's text as UTF-8, read with text encoding N (0 to 15, default 0)", decode});
 const Registration scramble_registration({"scramble", "scramble IN OUT",
-                                          "write OUT as the scrambled asset form of IN's bytes",
-                                          scramble_command});
+                                          "write OUT as the scrambled asset form of IN's bytes", scramble});
 const Registration unscramble_registration({"unscramble", "unscramble IN OUT",
                                             "write OUT as IN's restored payload (a copy when IN is plain)",
-                                            unscramble_command});
+                                            unscramble});
 
 } // namespace
 

@@ -222,14 +222,10 @@ int font_sheet(const std::vector<std::string>& args) {
     if (out.empty())
         throw UsageError{"font-sheet needs an output file"};
     for (int p = 0; p < lum::SYSTEM_FONT_PAGES; ++p)
-        if (lum::builtin_glyph_block(p) == nullptr) {
-            complain("font page " + std::to_string(p) + " is missing");
-            return 1;
-        }
-    if (!save_png(draw_sheet(), scale, out)) {
-        complain("cannot write '" + out + "'");
-        return 1;
-    }
+        if (lum::builtin_glyph_block(p) == nullptr)
+            throw Failure{"font page " + std::to_string(p) + " is missing"};
+    if (!save_png(draw_sheet(), scale, out))
+        throw Failure{"cannot write '" + out + "'"};
     return 0;
 }
 

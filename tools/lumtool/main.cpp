@@ -2,6 +2,8 @@
 
 #include "command.hpp"
 
+#include "lum/text/debug_out.hpp"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -29,15 +31,12 @@ Registration::Registration(const Command& command) {
     commands().push_back(command);
 }
 
-void complain(const std::string& message) {
-    std::fflush(stdout);
-    std::fprintf(stderr, "lumtool: %s\n", message.c_str());
-}
-
 } // namespace lumtool
 
 int main(int argc, char** argv) {
     using namespace lumtool;
+    // Standard output holds only results; the engine's diagnostics go beside them.
+    lum::debug_out.set_stream(lum::DebugStream::STANDARD_ERROR);
     if (argc < 2) {
         complain("no command given (try 'lumtool --help')");
         return 2;
@@ -55,6 +54,12 @@ int main(int argc, char** argv) {
         } catch (const UsageError& e) {
             complain(e.message + " (usage: lumtool " + c.synopsis + ")");
             return 2;
+        } catch (const Failure& f) {
+            complain(f.message);
+            return 1;
+        } catch (const lum::Exception& e) {
+            complain(lum::describe(e).to_utf8());
+            return 1;
         }
     }
     complain("unknown command '" + name + "' (try 'lumtool --help')");
