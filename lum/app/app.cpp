@@ -84,7 +84,9 @@ String graphics_report(const GraphicsException& e) {
 }
 
 // Starts the window system, opens the window and starts the renderer. A
-// failure is reported and start-up goes on without graphics.
+// failure is reported; without a window start-up goes on and the first frame
+// ends it, and with a window whose renderer could not start the process ends
+// after the report, since nothing could be drawn in it.
 void start_graphics(App& app, Booter& booter) {
     DisplayState& d = display();
     d.graphics_ready = false;
@@ -105,6 +107,8 @@ void start_graphics(App& app, Booter& booter) {
         d.graphics_ready = true;
     } catch (const GraphicsException& e) {
         fault(graphics_report(e));
+        if (platform::window_open())
+            std::exit(1);
     }
 }
 
