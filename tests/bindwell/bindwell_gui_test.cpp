@@ -132,3 +132,18 @@ TEST(BindwellProgram, AForcedOpenGlErrorNamesEveryFramebufferFunction) {
          {"glGenFramebuffers", "glCheckFramebufferStatus", "glGenerateMipmap", "glRenderbufferStorage"})
         EXPECT_NE(r.stderr_text.find(name), std::string::npos) << name << "\n" << r.stderr_text;
 }
+
+TEST(BindwellProgram, EscapeAtTheFifthPromptSavesNothing) {
+    ProgramRun run("escape");
+    ASSERT_NE(run.driver.stdout_text.find("status 0"), std::string::npos) << run.context();
+    EXPECT_FALSE(fs::exists(run.work / "Save" / "joypad.yaml"));
+    EXPECT_EQ(run.out.find("[SAVE]"), std::string::npos) << run.out;
+}
+
+TEST(BindwellProgram, ASaveThatCannotBeWrittenSaysSo) {
+    // A folder stands where the document would go, so it cannot be replaced.
+    ProgramRun run("savefail");
+    ASSERT_NE(run.driver.stdout_text.find("status 0"), std::string::npos) << run.context();
+    EXPECT_EQ(run.out.find("CONFIG SAVED!"), std::string::npos) << run.out;
+    EXPECT_TRUE(fs::is_directory(run.work / "Save" / "joypad.yaml"));
+}

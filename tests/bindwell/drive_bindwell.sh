@@ -12,6 +12,9 @@ cd "$work"
 mkdir -p home/Desktop
 pads="$work/pads.txt"
 case "$scenario" in
+    savefail) mkdir -p Save/joypad.yaml ;;
+esac
+case "$scenario" in
     axis) printf 'plug 0 2 16 Stick Pad\n' > "$pads" ;;
     *) printf 'plug 0 0 16 Pad A\nplug 1 0 16 Pad B\n' > "$pads" ;;
 esac
@@ -51,7 +54,7 @@ sleep 0.6
 key() { xdotool key --window "$window" --delay 40 "$@"; }
 
 case "$scenario" in
-    configure)
+    configure | savefail)
         key Return
         prompts=(RIGHT UP DOWN A B X Y PREV NEXT SELECT START)
         wait_for "CONFIG JOYPAD1 - LEFT"
@@ -61,11 +64,28 @@ case "$scenario" in
             if [ $i -lt 11 ]; then wait_for "CONFIG JOYPAD1 - ${prompts[$i]}"; fi
             i=$((i + 1))
         done
-        wait_for "CONFIG SAVED!"
-        xdotool keydown --window "$window" ctrl alt s
-        xdotool keyup --window "$window" s
-        xdotool keyup --window "$window" ctrl alt
-        wait_for "Screenshot"
+        if [ "$scenario" = savefail ]; then
+            wait_for "SAVE FAILED!"
+        else
+            wait_for "CONFIG SAVED!"
+            xdotool keydown --window "$window" ctrl alt s
+            xdotool keyup --window "$window" s
+            xdotool keyup --window "$window" ctrl alt
+            wait_for "Screenshot"
+        fi
+        key q
+        ;;
+    escape)
+        # Four rows answered, then Escape at the fifth prompt.
+        key Return
+        wait_for "CONFIG JOYPAD1 - LEFT"
+        for step in "12 RIGHT" "13 UP" "14 DOWN" "15 A"; do
+            set -- $step
+            tap "$1"
+            wait_for "CONFIG JOYPAD1 - $2"
+        done
+        key Escape
+        wait_for "ABORT"
         key q
         ;;
     axis)
