@@ -1,0 +1,70 @@
+#include "bindwell_fixture.hpp"
+
+#include "lum/app/booter.hpp"
+#include "lum/graphics/gl.hpp"
+#include "lum/graphics/renderer.hpp"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+using namespace lum;
+using namespace lum::test;
+
+namespace {
+
+// Pixels of text row y of the current 256 x 224 target that are near white.
+int lit_pixels_in_row(int y) {
+    std::array<unsigned char, 256 * 8 * 4> pixels{};
+    glReadPixels(0, 224 - 8 * (y + 1), 256, 8, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    int lit = 0;
+    for (size_t i = 0; i < pixels.size(); i += 4)
+        lit += pixels[i] > 200 && pixels[i + 1] > 200 && pixels[i + 2] > 200 ? 1 : 0;
+    return lit;
+}
+
+// The first row of the boot report that holds text, or -1.
+int report_row(Booter& booter, const std::string& text) {
+    const TextScreen& screen = booter.screen().text_screen();
+    for (int32_t y = 0; y < screen.rows(); ++y)
+        if (row_text(screen, y).find(text) != std::string::npos)
+            return y;
+    return -1;
+}
+
+class HiddenBindwellRun : public BindwellRun {
+  protected:
+    HiddenBindwellRun() : BindwellRun(WindowKind::HIDDEN) {}
+    void SetUp() override {
+        BindwellRun::SetUp();
+        setenv("LIBGL_ALWAYS_SOFTWARE", "1", 1);
+    }
+};
+
+} // namespace
+
+TEST_F(HiddenBindwellRun, AJoypadFileThatDoesNotParseHaltsTheBootWithItsFaultLineOnTheScreen) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    folder.write_save_file("joypad.yaml", input_sample("malformed/joypad_unclosed.yaml"));
+    // While halted, the report is painted into the screen target before each
+    // poll: the fault line's row is lit there, the row below it is not.
+    bool seen = false;
+    backend.set_poll_hook([this, &seen] {
+        Booter* booter = current_boot_task();
+        const int row = booter && !seen ? report_row(*booter, "Init Joypad...Fault (") : -1;
+        if (row < 0)
+            return;
+        seen = true;
+        push_target(display().screen_target);
+        const int lit = lit_pixels_in_row(row), below = row + 1 < 28 ? lit_pixels_in_row(row + 1) : 0;
+        pop_target();
+        std::fprintf(stderr, "halted: %s; lit %s\n", row_text(booter->screen().text_screen(), row).c_str(),
+                     lit > 40 && below == 0 ? "on its row only" : "wrongly");
+        backend.request_close();
+    });
+    EXPECT_EXIT(bindwell.run(), testing::ExitedWithCode(1),
+                "halted:  *Init Joypad\\.\\.\\.Fault \\(not valid; lit on its row only\n");
+}
