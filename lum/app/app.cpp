@@ -84,10 +84,8 @@ String graphics_report(const GraphicsException& e) {
 }
 
 // Starts the window system, opens the window and starts the renderer. A
-// failure is reported; without a window start-up goes on and the first frame
-// ends it, and with a window whose renderer could not start the process ends
-// after the report, since nothing could be drawn in it.
-void start_graphics(App& app, Booter& booter) {
+// failure is reported and gives false.
+bool start_graphics(App& app, Booter& booter) {
     DisplayState& d = display();
     d.graphics_ready = false;
     try {
@@ -99,16 +97,16 @@ void start_graphics(App& app, Booter& booter) {
         // A window without OpenGL (the scripted virtual one) has nothing to
         // start; its frames only poll, present and pace.
         if (!platform::context_current())
-            return;
+            return true;
         GraphicsStartHooks hooks;
         hooks.create_screen_objects = create_screen_objects;
         hooks.build_system_font = [background = s.font_background] { build_system_font(background); };
         graphics_start(hooks);
         d.graphics_ready = true;
+        return true;
     } catch (const GraphicsException& e) {
         fault(graphics_report(e));
-        if (platform::window_open())
-            std::exit(1);
+        return false;
     }
 }
 
@@ -176,7 +174,10 @@ std::vector<JoypadCounts> registered_joypads() {
 
 void App::run() {
     Booter booter;
-    start_graphics(*this, booter);
+    // Nothing could be shown after the report, so the process ends there, as
+    // a failed boot ends it.
+    if (!start_graphics(*this, booter))
+        std::exit(1);
     AudioMonitor monitor;
     monitor.start();
     audio_device();

@@ -19,8 +19,9 @@ class App : public Task {
 
     // Opens the window, starts graphics and the audio monitor, boots, runs this
     // object as the main task and shuts down. Returns when the main task ended
-    // by itself, by a window close or by a failure; a failing boot task ends
-    // the process with exit status 1.
+    // by itself, by a window close or by a failure; a graphics start that
+    // fails (after its report) or a failing boot task ends the process with
+    // exit status 1.
     void run();
 
   protected:

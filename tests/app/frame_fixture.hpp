@@ -14,6 +14,7 @@
 #include "lum/input/mouse_state.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
+#include "support/virtual_keys.hpp"
 
 #include <gtest/gtest.h>
 
@@ -28,13 +29,6 @@ namespace lum::test {
 
 using platform::ScriptedBackend;
 using WindowKind = ScriptedBackend::WindowKind;
-
-// Virtual-key codes the tests press; modifiers are the left-hand keys, as a
-// real keyboard reports them.
-inline constexpr int VK_RETURN = 0x0D;
-inline constexpr int VK_SHIFT = 0xA0;
-inline constexpr int VK_CONTROL = 0xA2;
-inline constexpr int VK_ALT = 0xA4;
 
 // An application whose steps the test sets; it serves as a plain task too.
 // at(n, f) runs f in the n-th user step (counting from 1), before on_user.

@@ -6,6 +6,7 @@
 #include "lum/input/keyboard_state.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
+#include "support/virtual_keys.hpp"
 
 #include <filesystem>
 #include <memory>
@@ -60,13 +61,6 @@ class TempWorkingFolder : public TempFolder {
 inline std::string input_sample(const std::string& name) {
     return read_bytes(std::string(LUM_TEST_DATA_DIR) + "/input/" + name);
 }
-
-// Windows virtual-key codes the tests press.
-inline constexpr int VK_RETURN = 0x0D;
-inline constexpr int VK_SPACE = 0x20;
-inline constexpr int VK_LEFT = 0x25;
-inline constexpr int VK_LSHIFT = 0xA0;
-inline constexpr int VK_RSHIFT = 0xA1;
 
 // Input records of one test, apart from the process-wide ones.
 struct InputRecords {

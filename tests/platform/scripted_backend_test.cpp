@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <vector>
 
 using namespace lum::platform;
 
@@ -91,4 +92,14 @@ TEST_F(Scripted, VirtualWindowHasNoOpenGl) {
     EXPECT_EQ(script.swap_count(), 1);
     EXPECT_EQ(script.current_swap_interval(), 1);
     EXPECT_EQ(script.title(), lum::String("Halvane Bindwell"));
+}
+
+TEST_F(Scripted, ThePollHookRunsAfterThePollsEventsEveryPoll) {
+    std::vector<uint8_t> seen;
+    script.set_poll_hook([&] { seen.push_back(key(0x41)); });
+    script.key_down(0x41);
+    poll_events();
+    script.key_up(0x41);
+    poll_events();
+    EXPECT_EQ(seen, (std::vector<uint8_t>{KEY_DOWN_BIT, 0}));
 }

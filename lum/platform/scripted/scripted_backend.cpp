@@ -132,6 +132,8 @@ void ScriptedBackend::poll_events() {
     pending_.clear();
     for (auto& e : events)
         e();
+    if (poll_hook_)
+        poll_hook_();
 }
 
 GlProc ScriptedBackend::gl_function(const char* name) {

@@ -65,6 +65,10 @@ class ScriptedBackend final : public Backend {
     // Wheel steps over the open window (none without one).
     void scroll(int steps);
 
+    // Runs after the events of every poll, for tests that act where the
+    // engine runs no task step of theirs (a halted boot, say).
+    void set_poll_hook(std::function<void()> hook) { poll_hook_ = std::move(hook); }
+
     // Facts of the machine.
     void set_desktop_mode(const VideoMode& mode) { desktop_ = mode; }
     void set_monitor_count(int count) { monitors_ = count; }
@@ -137,6 +141,7 @@ class ScriptedBackend final : public Backend {
     int interval_ = 0;
     KeyLatch keys_;
     std::vector<std::function<void()>> pending_;
+    std::function<void()> poll_hook_;
     JoystickBank joysticks_;
     MousePosition mouse_;
     std::array<bool, MOUSE_BUTTON_COUNT> mouse_buttons_{};
