@@ -5,15 +5,13 @@
 
 namespace lum {
 
+namespace node_pool_detail {
+
+constinit thread_local Pool pool;
+
 namespace {
 
-constexpr size_t GRAIN = alignof(std::max_align_t);
-constexpr size_t CLASSES = NODE_POOL_LARGEST / GRAIN;
 constexpr size_t SLAB_SIZE = 64 * 1024;
-
-struct FreeBlock {
-    FreeBlock* next;
-};
 
 // Slabs are chained from one process-wide list so that they stay reachable
 // (leak checkers see cached memory, not lost memory).
@@ -21,17 +19,6 @@ struct Slab {
     Slab* next;
 };
 std::atomic<Slab*> all_slabs{nullptr};
-
-struct Pool {
-    FreeBlock* free[CLASSES] = {};
-    char* cursor = nullptr;
-    char* limit = nullptr;
-};
-thread_local Pool pool;
-
-size_t class_of(size_t size) {
-    return (size + GRAIN - 1) / GRAIN - 1;
-}
 
 char* new_slab() {
     auto* slab = static_cast<Slab*>(::operator new(SLAB_SIZE));
@@ -44,13 +31,8 @@ char* new_slab() {
 
 } // namespace
 
-void* node_pool_take(size_t size) {
-    size_t c = class_of(size);
+void* carve(size_t c) {
     Pool& p = pool;
-    if (FreeBlock* block = p.free[c]) {
-        p.free[c] = block->next;
-        return block;
-    }
     size_t bytes = (c + 1) * GRAIN;
     if (static_cast<size_t>(p.limit - p.cursor) < bytes) {
         // The rest of the old slab is left unused; it is smaller than one node.
@@ -62,12 +44,6 @@ void* node_pool_take(size_t size) {
     return block;
 }
 
-void node_pool_give(void* block, size_t size) noexcept {
-    size_t c = class_of(size);
-    Pool& p = pool;
-    auto* b = static_cast<FreeBlock*>(block);
-    b->next = p.free[c];
-    p.free[c] = b;
-}
+} // namespace node_pool_detail
 
 } // namespace lum

@@ -28,10 +28,57 @@ inline constexpr bool NODE_POOL_ENABLED = true;
 inline constexpr bool NODE_POOL_ENABLED = true;
 #endif
 
+namespace node_pool_detail {
+
+inline constexpr size_t GRAIN = alignof(std::max_align_t);
+inline constexpr size_t CLASSES = NODE_POOL_LARGEST / GRAIN;
+
+struct FreeBlock {
+    FreeBlock* next;
+};
+
+// One thread's free lists, one per size class, and the rest of its newest slab.
+struct Pool {
+    FreeBlock* free[CLASSES] = {};
+    char* cursor = nullptr;
+    char* limit = nullptr;
+};
+extern constinit thread_local Pool pool;
+
+inline size_t class_of(size_t size) {
+    return (size + GRAIN - 1) / GRAIN - 1;
+}
+
+// Carves a block of class c from the newest slab, starting a new one if needed.
+void* carve(size_t c);
+
+} // namespace node_pool_detail
+
 // A block of at least size bytes, aligned for any node.
-void* node_pool_take(size_t size);
+inline void* node_pool_take(size_t size) {
+    using namespace node_pool_detail;
+    size_t c = class_of(size);
+    Pool& p = pool;
+    if (FreeBlock* block = p.free[c]) {
+        p.free[c] = block->next;
+        // The next take reads the new head; trees are built between the
+        // parser's work, which leaves time for it to arrive from memory.
+        if (block->next)
+            __builtin_prefetch(block->next);
+        return block;
+    }
+    return carve(c);
+}
+
 // Returns a block taken with the same size.
-void node_pool_give(void* block, size_t size) noexcept;
+inline void node_pool_give(void* block, size_t size) noexcept {
+    using namespace node_pool_detail;
+    size_t c = class_of(size);
+    Pool& p = pool;
+    auto* b = static_cast<FreeBlock*>(block);
+    b->next = p.free[c];
+    p.free[c] = b;
+}
 
 // A standard allocator over the pool, for the containers of a Var.
 template <typename T>

@@ -142,10 +142,10 @@ void Var::copy_tree(const Var& other) {
         work.pop_back();
         if (from->is_list) {
             for (const auto& [index, element] : from->list)
-                copy_one(element, to->list.emplace_hint(to->list.end(), index, Var())->second);
+                copy_one(element, to->list.emplace(index).first);
         } else {
             for (const auto& [key, member] : from->hash)
-                copy_one(member, to->hash.emplace_hint(to->hash.end(), key, Var())->second);
+                copy_one(member, to->hash.emplace(key).first);
         }
     }
 }
@@ -175,15 +175,18 @@ void Var::dismantle(MembersPtr members) noexcept {
         while (!work.empty()) {
             MembersPtr current = std::move(work.back());
             work.pop_back();
-            if (current->is_list) {
-                for (auto& entry : current->list)
-                    if (entry.second.members_)
-                        work.push_back(std::move(entry.second.members_));
-            } else {
-                for (auto& entry : current->hash)
-                    if (entry.second.members_)
-                        work.push_back(std::move(entry.second.members_));
-            }
+            // The nodes themselves are not const; the tables only hand them out so.
+            auto take_children = [&work](const auto& table) {
+                for (const auto& entry : table) {
+                    Var& child = const_cast<Var&>(entry.second);
+                    if (child.members_)
+                        work.push_back(std::move(child.members_));
+                }
+            };
+            if (current->is_list)
+                take_children(current->list);
+            else
+                take_children(current->hash);
         }
     } catch (...) {
         // Out of memory for the work list: what is left goes by plain recursion.
@@ -265,8 +268,7 @@ Var& Var::operator[](int32_t n) {
         return list_write_scratch();
     if (n >= count_)
         count_ = n + 1;
-    List& list = members().list;
-    return list.try_emplace(list.end(), n)->second;
+    return members().list.emplace(n).first;
 }
 
 const Var& Var::operator[](int32_t n) const {
@@ -282,16 +284,13 @@ const Var& Var::operator[](int32_t n) const {
 Var& Var::operator[](const String& key) {
     if (kind_ != VarKind::HASH)
         make_hash();
-    Hash& hash = members().hash;
-    // Documents mostly arrive in key order: the end is then the right place.
-    return hash.try_emplace(hash.end(), key)->second;
+    return members().hash.emplace(key).first;
 }
 
 Var& Var::operator[](String&& key) {
     if (kind_ != VarKind::HASH)
         make_hash();
-    Hash& hash = members().hash;
-    return hash.try_emplace(hash.end(), std::move(key))->second;
+    return members().hash.emplace(std::move(key)).first;
 }
 
 const Var& Var::operator[](const String& key) const {

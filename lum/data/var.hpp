@@ -2,12 +2,13 @@
 
 #include "lum/data/node_pool.hpp"
 #include "lum/data/value.hpp"
+#include "lum/data/var_table.hpp"
 #include "lum/text/string.hpp"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
+#include <tuple>
 
 namespace lum {
 
@@ -35,9 +36,9 @@ enum class DataFormat : int32_t {
 class Var {
   public:
     // Elements of a list by index; indices that were never written are absent.
-    using List = std::map<int32_t, Var, std::less<int32_t>, NodeAllocator<std::pair<const int32_t, Var>>>;
+    using List = VarTable<int32_t>;
     // Members of a hash, in code-unit order of their keys.
-    using Hash = std::map<String, Var, std::less<String>, NodeAllocator<std::pair<const String, Var>>>;
+    using Hash = VarTable<String>;
 
     // The deepest nesting of lists and hashes a reader builds; deeper documents
     // stop the read with DataParseException.
@@ -166,5 +167,26 @@ struct Var::Members {
         Hash hash;
     };
 };
+
+template <typename Key>
+template <typename K>
+typename VarTable<Key>::value_type* VarTable<Key>::new_node(K&& key) {
+    NodeAllocator<value_type> allocator;
+    value_type* node = allocator.allocate(1);
+    try {
+        new (node) value_type(std::piecewise_construct, std::forward_as_tuple(std::forward<K>(key)),
+                              std::forward_as_tuple());
+    } catch (...) {
+        allocator.deallocate(node, 1);
+        throw;
+    }
+    return node;
+}
+
+template <typename Key>
+void VarTable<Key>::free_node(value_type* node) noexcept {
+    node->~value_type();
+    NodeAllocator<value_type>().deallocate(node, 1);
+}
 
 } // namespace lum

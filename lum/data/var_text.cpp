@@ -34,6 +34,13 @@ bool is_space(char16_t unit) {
     return unit < 0x80 ? ascii.test(unit) : Char(unit).is_space();
 }
 
+// True when the space character counts as white space (it does in every
+// table the engine ships; asked once).
+bool ascii_space() {
+    static const bool space = is_space(u' ');
+    return space;
+}
+
 // The line test of detect_format over text held as UTF-16 units or as UTF-8
 // bytes that round-trip. next(p, end) reads one character at p and advances
 // p. Only ASCII is compared after the leading white space, and ASCII stands
@@ -51,6 +58,9 @@ DataFormat classify_lines(std::basic_string_view<Unit> s, Next next) {
             end = s.size();
         const Unit* p = text + pos;
         const Unit* line_end = text + end;
+        // Indentation is mostly plain spaces.
+        while (p < line_end && *p == Unit(' ') && ascii_space())
+            ++p;
         while (p < line_end) {
             const Unit* after = p;
             if (!is_space(next(after, line_end)))

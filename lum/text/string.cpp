@@ -83,26 +83,29 @@ String::String(const char* utf8) : String(std::string_view(utf8 ? utf8 : "")) {}
 
 String::String(const std::string& utf8) : String(std::string_view(utf8)) {}
 
-String::String(std::string_view utf8) {
+String::String(std::string_view utf8) : units_(widen(utf8)) {}
+
+std::u16string String::widen(std::string_view utf8) {
     auto* p = reinterpret_cast<const unsigned char*>(utf8.data());
     auto* end = p + utf8.size();
-    // Short ASCII text, the most common kind, is widened in one pass.
-    if (utf8.size() <= 16) {
+    // Short ASCII text, the most common kind (keys and values of documents),
+    // is widened on the stack and copied once.
+    constexpr size_t SHORT = 16;
+    if (utf8.size() <= SHORT) {
+        char16_t wide[SHORT];
         unsigned any = 0;
-        for (auto* q = p; q < end; ++q)
-            any |= *q;
-        if (any < 0x80) {
-            // Widened in place: assigning the byte range would build a temporary copy first.
-            units_.resize(utf8.size());
-            for (size_t i = 0; i < utf8.size(); ++i)
-                units_[i] = p[i];
-            return;
+        for (size_t i = 0; i < utf8.size(); ++i) {
+            any |= p[i];
+            wide[i] = p[i];
         }
+        if (any < 0x80)
+            return std::u16string(wide, utf8.size());
     }
     size_t n = count_utf8_units(p, end);
     check_length(n);
-    units_.resize(n);
-    decode_utf8_units(p, end, units_.data(), n);
+    std::u16string units(n, u'\0');
+    decode_utf8_units(p, end, units.data(), n);
+    return units;
 }
 
 String::String(const char16_t* units) : units_(units ? units : u"") {

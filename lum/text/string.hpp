@@ -134,6 +134,8 @@ class String {
 
   private:
     static void check_length(size_t n);
+    // The units String(std::string_view) decodes.
+    static std::u16string widen(std::string_view utf8);
     void append_utf8(const char* utf8, const char* end);
 
     std::u16string units_;

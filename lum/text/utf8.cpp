@@ -3,6 +3,7 @@
 #include "lum/core/runtime_warning.hpp"
 #include "lum/text/debug_out.hpp"
 
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -26,6 +27,38 @@ inline bool nonzero_ascii8(const unsigned char* p) {
     std::memcpy(&w, p, 8);
     uint64_t zero = (w - 0x0101010101010101ull) & ~w & HIGH_BITS;
     return ((w & HIGH_BITS) | zero) == 0;
+}
+
+// True when the eight units at p are all ASCII.
+inline bool ascii_units8(const char16_t* p) {
+    uint64_t low;
+    uint64_t high;
+    std::memcpy(&low, p, 8);
+    std::memcpy(&high, p + 4, 8);
+    return ((low | high) & 0xFF80FF80FF80FF80ull) == 0;
+}
+
+// The low bytes of four 16-bit units, packed into 32 bits in order.
+inline uint64_t pack4(uint64_t w) {
+    w |= w >> 8;
+    w &= 0x0000FFFF0000FFFFull;
+    w |= w >> 16;
+    return w & 0xFFFFFFFFull;
+}
+
+// Writes eight ASCII units at p as eight bytes at o.
+inline void narrow8(char* o, const char16_t* p) {
+    uint64_t low;
+    uint64_t high;
+    std::memcpy(&low, p, 8);
+    std::memcpy(&high, p + 4, 8);
+    uint64_t bytes = pack4(low) | (pack4(high) << 32);
+    if constexpr (std::endian::native == std::endian::little) {
+        std::memcpy(o, &bytes, 8);
+    } else {
+        for (int i = 0; i < 8; ++i)
+            o[i] = static_cast<char>(p[i]);
+    }
 }
 
 inline bool continuation(unsigned char b) {
@@ -94,14 +127,11 @@ const char16_t* put_paired(char*& o, const char16_t* p, const char16_t* end) {
 template <SurrogateForm FORM>
 char* encode(char* o, const char16_t* p, const char16_t* end) {
     while (p < end) {
-        // Four ASCII units at a time.
-        if (end - p >= 4 && ((p[0] | p[1] | p[2] | p[3]) < 0x80)) {
-            o[0] = static_cast<char>(p[0]);
-            o[1] = static_cast<char>(p[1]);
-            o[2] = static_cast<char>(p[2]);
-            o[3] = static_cast<char>(p[3]);
-            o += 4;
-            p += 4;
+        // Eight ASCII units at a time.
+        if (end - p >= 8 && ascii_units8(p)) {
+            narrow8(o, p);
+            o += 8;
+            p += 8;
             continue;
         }
         char16_t u = *p;
@@ -128,7 +158,16 @@ char* encode(char* o, const char16_t* p, const char16_t* end) {
 void encode_utf8(std::string& out, const char16_t* units, size_t count, SurrogateForm form) {
     // Three bytes a unit at most: a pair's four bytes and U+FFFD's three fit too.
     size_t bytes = 0;
-    for (size_t i = 0; i < count; ++i)
+    size_t i = 0;
+    for (; i + 8 <= count; i += 8) {
+        if (ascii_units8(units + i)) {
+            bytes += 8;
+            continue;
+        }
+        for (size_t k = i; k < i + 8; ++k)
+            bytes += units[k] < 0x80 ? 1 : units[k] < 0x800 ? 2 : 3;
+    }
+    for (; i < count; ++i)
         bytes += units[i] < 0x80 ? 1 : units[i] < 0x800 ? 2 : 3;
     size_t start = out.size();
     out.resize(start + bytes);
