@@ -8,12 +8,15 @@
 #include <benchmark/benchmark.h>
 #include <yaml.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -212,6 +215,39 @@ void BM_VarSave(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document_text().size()));
 }
 BENCHMARK(BM_VarSave)->Unit(benchmark::kMillisecond);
+
+// Members written in no particular order, as a program may build a table:
+// the hash against a std::map of the same keys and values.
+const std::vector<lum::String>& shuffled_keys() {
+    static const std::vector<lum::String> keys = [] {
+        std::vector<lum::String> k;
+        for (int i = 0; i < 100000; ++i)
+            k.emplace_back(("key" + std::to_string(i)).c_str());
+        std::shuffle(k.begin(), k.end(), std::mt19937(7));
+        return k;
+    }();
+    return keys;
+}
+
+void BM_VarHashShuffled(benchmark::State& state) {
+    for (auto _ : state) {
+        lum::Var v;
+        for (const lum::String& key : shuffled_keys())
+            v[key].set_string(key);
+        benchmark::DoNotOptimize(v.hash().size());
+    }
+}
+BENCHMARK(BM_VarHashShuffled)->Unit(benchmark::kMillisecond);
+
+void BM_StdMapShuffled(benchmark::State& state) {
+    for (auto _ : state) {
+        std::map<lum::String, lum::Var> m;
+        for (const lum::String& key : shuffled_keys())
+            m[key].set_string(key);
+        benchmark::DoNotOptimize(m.size());
+    }
+}
+BENCHMARK(BM_StdMapShuffled)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

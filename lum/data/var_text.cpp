@@ -51,6 +51,7 @@ DataFormat classify_lines(std::basic_string_view<Unit> s, Next next) {
     int32_t blocks = 0;
     int32_t braces = 0;
     const Unit* text = s.data();
+    const bool space_is_space = ascii_space();
     size_t pos = 0;
     while (pos < s.size()) {
         size_t end = s.find(Unit('\n'), pos);
@@ -59,8 +60,9 @@ DataFormat classify_lines(std::basic_string_view<Unit> s, Next next) {
         const Unit* p = text + pos;
         const Unit* line_end = text + end;
         // Indentation is mostly plain spaces.
-        while (p < line_end && *p == Unit(' ') && ascii_space())
-            ++p;
+        if (space_is_space)
+            while (p < line_end && *p == Unit(' '))
+                ++p;
         while (p < line_end) {
             const Unit* after = p;
             if (!is_space(next(after, line_end)))
@@ -90,6 +92,10 @@ DataFormat classify_lines(std::basic_string_view<Unit> s, Next next) {
 DataFormat detect_utf8_format(std::string_view bytes) {
     return classify_lines(bytes, [](const char*& p, const char* end) {
         auto* q = reinterpret_cast<const unsigned char*>(p);
+        if (*q < 0x80) {
+            ++p;
+            return static_cast<char16_t>(*q);
+        }
         char16_t unit = fetch_utf8(q, reinterpret_cast<const unsigned char*>(end));
         p = reinterpret_cast<const char*>(q);
         return unit;
