@@ -16,3 +16,7 @@ if [ -x "$build/bench/frame_idle_app" ] && [ -x "$build/bench/glfw_idle_baseline
     echo "== frame_bench"
     "$(dirname "$0")/../bench/frame_bench.sh" "$build"
 fi
+if [ -x "$build/bindwell/bindwell" ] && [ -x "$build/bench/glfw_idle_baseline" ]; then
+    echo "== bindwell_bench"
+    "$(dirname "$0")/../bench/bindwell_bench.sh" "$build"
+fi

@@ -1,6 +1,7 @@
 #include "lum/app/main_loop.hpp"
 
 #include "lum/app/display_state.hpp"
+#include "lum/app/frame_stamp.hpp"
 #include "lum/app/invoke.hpp"
 #include "lum/app/notice.hpp"
 #include "lum/app/screen_modes.hpp"
@@ -139,6 +140,7 @@ void run_frame_body() {
     draw_frame();
     platform::poll_events();
     platform::swap_buffers();
+    stamp_presented_frame(display().phase);
     pad_frame(start);
 }
 
