@@ -66,6 +66,15 @@ void clear_target(const RGBA& c) {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
+void clear_viewport(const RGBA& c) {
+    GLint v[4] = {0, 0, 0, 0};
+    glGetIntegerv(GL_VIEWPORT, v);
+    glScissor(v[0], v[1], v[2], v[3]);
+    glEnable(GL_SCISSOR_TEST);
+    clear_target(c);
+    glDisable(GL_SCISSOR_TEST);
+}
+
 void clear_target(const RGB& c) {
     clear_target(RGBA(c, 255));
 }

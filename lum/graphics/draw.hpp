@@ -19,6 +19,11 @@ void clear_target(const RGBA& c);
 // Clears to c with alpha 255.
 void clear_target(const RGB& c);
 
+// Clears the pixels of the current viewport to c, the pixels that a filled
+// rectangle over the whole 2D space covers, without drawing one; blending
+// follows c's alpha as in clear_target.
+void clear_viewport(const RGBA& c);
+
 // A rectangle with its top-left corner at (x, y), rotated about its centre,
 // corner colours from colours. A line width of 0 or less fills it, more
 // draws its outline with lines of that width (and square corners).

@@ -58,6 +58,30 @@ TEST(ClearTarget, BlendStateItLeavesDecidesHowTheNextDrawingCombines) {
     pop_target();
 }
 
+TEST(ClearViewport, ClearsTheViewportsPixelsAsAFilledRectangleOverTheScreenWould) {
+    LUM_REQUIRE_GL();
+    RenderTarget cleared(16, 16);
+    RenderTarget filled(16, 16);
+    // Viewport x 3..9 and, counted from the top of 16 rows, y 7..10.
+    auto in_viewport = [](RenderTarget& t, auto draw) {
+        push_target(t);
+        clear_target(BLUE);
+        glViewport(3, 5, 7, 4);
+        draw();
+        pop_target();
+    };
+    in_viewport(cleared, [] { clear_viewport(RED); });
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+    in_viewport(filled, [] { draw_rect(ColourList(RED), 0, 0, 16, 16); });
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool inside = x >= 3 && x <= 9 && y >= 7 && y <= 10;
+            const Pixel expected = inside ? Pixel{255, 0, 0, 255} : Pixel{0, 0, 255, 255};
+            ASSERT_EQ(pixel_of(cleared, x, y), expected) << x << "," << y;
+            ASSERT_EQ(pixel_of(filled, x, y), expected) << x << "," << y;
+        }
+}
+
 TEST(DrawRect, CornersTakeTheirColoursAndMissingOnesAreWhite) {
     LUM_REQUIRE_GL();
     RenderTarget t(64, 64);
