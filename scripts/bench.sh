@@ -16,6 +16,10 @@ if [ -x "$build/bench/frame_idle_app" ] && [ -x "$build/bench/glfw_idle_baseline
     echo "== frame_bench"
     "$(dirname "$0")/../bench/frame_bench.sh" "$build"
 fi
+if [ -x "$build/bindwell/bindwell" ] && [ -x "$build/bench/glfw_idle_baseline" ]; then
+    echo "== bindwell_bench"
+    "$(dirname "$0")/../bench/bindwell_bench.sh" "$build"
+fi
 if [ -x "$build/bench/bench_var" ] && command -v python3 >/dev/null; then
     echo "== var ratios"
     python3 "$(dirname "$0")/../bench/var_ratios.py" "$build"

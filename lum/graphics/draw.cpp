@@ -66,6 +66,42 @@ void clear_target(const RGBA& c) {
     glClear(GL_COLOR_BUFFER_BIT);
 }
 
+namespace {
+
+// Clears the pixels x0..x1-1, y0..y1-1 in OpenGL's window coordinates, rows
+// counted from the bottom.
+void clear_box(const RGBA& c, int64_t x0, int64_t y0, int64_t x1, int64_t y1) {
+    if (x1 <= x0 || y1 <= y0)
+        return;
+    glScissor(static_cast<GLint>(x0), static_cast<GLint>(y0), static_cast<GLsizei>(x1 - x0),
+              static_cast<GLsizei>(y1 - y0));
+    glEnable(GL_SCISSOR_TEST);
+    clear_target(c);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+std::array<GLint, 4> current_viewport() {
+    std::array<GLint, 4> v{};
+    glGetIntegerv(GL_VIEWPORT, v.data());
+    return v;
+}
+
+} // namespace
+
+void clear_viewport(const RGBA& c) {
+    const std::array<GLint, 4> v = current_viewport();
+    clear_box(c, v[0], v[1], int64_t{v[0]} + v[2], int64_t{v[1]} + v[3]);
+}
+
+void clear_target_rect(const RGBA& c, int32_t x, int32_t y, int32_t width, int32_t height) {
+    const std::array<GLint, 4> v = current_viewport();
+    // Rows of the 2D space run downwards from the viewport's top edge.
+    const int64_t top = int64_t{v[1]} + v[3];
+    clear_box(c, std::max<int64_t>(int64_t{v[0]} + x, v[0]), std::max<int64_t>(top - y - height, v[1]),
+              std::min<int64_t>(int64_t{v[0]} + x + width, int64_t{v[0]} + v[2]),
+              std::min<int64_t>(top - y, top));
+}
+
 void clear_target(const RGB& c) {
     clear_target(RGBA(c, 255));
 }

@@ -19,6 +19,16 @@ void clear_target(const RGBA& c);
 // Clears to c with alpha 255.
 void clear_target(const RGB& c);
 
+// Clears the pixels of the current viewport to c, the pixels that a filled
+// rectangle over the whole 2D space covers, without drawing one; blending
+// follows c's alpha as in clear_target.
+void clear_viewport(const RGBA& c);
+
+// Clears the pixels (x, y, width, height) of the current render target, whose
+// 2D space is its pixel grid, to c: the pixels a filled rectangle there covers,
+// kept within the viewport. Blending follows c's alpha as in clear_target.
+void clear_target_rect(const RGBA& c, int32_t x, int32_t y, int32_t width, int32_t height);
+
 // A rectangle with its top-left corner at (x, y), rotated about its centre,
 // corner colours from colours. A line width of 0 or less fills it, more
 // draws its outline with lines of that width (and square corners).

@@ -151,6 +151,11 @@ void TextScreen::flush() {
     cells_drawn_ = 0;
     if (columns_ <= 0 || rows_ <= 0)
         return;
+    // With no fill queued and no cell changed the target already shows the
+    // cells; entering it would only cost a switch of framebuffers.
+    if (fill_queue_.empty() &&
+        std::none_of(cells_.begin(), cells_.end(), [](const TextCell& c) { return c.changed(); }))
+        return;
     // The target is left again even when drawing throws, so the target stack stays balanced.
     struct Drawing {
         TextCanvas& canvas;

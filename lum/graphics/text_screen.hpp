@@ -102,7 +102,8 @@ class TextScreen {
     void print(int32_t x, int32_t y, const String& text);
     // Moves every row up by one and fills the last with spaces (page 3, colour 79).
     void scroll();
-    // Draws the queued fills and the changed cells into the render target.
+    // Draws the queued fills and the changed cells into the render target;
+    // with neither, leaves the target and the drawing state alone.
     void flush();
     // Frees the cells, the fill queue and the render target; resize makes the
     // screen usable again.

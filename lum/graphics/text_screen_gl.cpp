@@ -1,4 +1,3 @@
-#include "lum/graphics/colour_list.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/gl.hpp"
 #include "lum/graphics/renderer.hpp"
@@ -29,9 +28,10 @@ class GlTextCanvas : public TextCanvas {
         glDisable(GL_BLEND);
     }
 
+    // A clear leaves the same pixels as a filled rectangle with blending off,
+    // without shading one.
     void fill(const Rect& pixels) override {
-        draw_rect(ColourList(RGBA(0, 0, 0, 0)), static_cast<float>(pixels.x), static_cast<float>(pixels.y),
-                  pixels.width, pixels.height);
+        clear_target_rect(RGBA(0, 0, 0, 0), pixels.x, pixels.y, pixels.width, pixels.height);
     }
 
     void glyph(const Charset& charset, uint32_t code, int32_t x, int32_t y, int32_t width, int32_t height,

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <regex>
 #include <string>
+#include <vector>
 
 using namespace lum::test;
 
@@ -93,3 +96,19 @@ TEST(RealWindow, AWindowManagerCloseEndsTheAppWithTheCloseRecords) {
     EXPECT_GT(std::stoi("0" + between(run.err, "frames ", "\n")), 10) << run.err;
 }
 #endif
+
+TEST(RealWindow, FirstFrameStampsGiveOneLinePerPhaseInOrder) {
+    setenv("LUM_FIRST_FRAME_STAMP", "1", 1);
+    DemoRun run({"30"});
+    unsetenv("LUM_FIRST_FRAME_STAMP");
+    run.expect_window();
+    const std::regex stamp("lum\\.first_frame phase=([a-z]+) epoch_us=([0-9]+)\n");
+    std::vector<std::string> phases;
+    std::vector<long long> times;
+    for (std::sregex_iterator i(run.err.begin(), run.err.end(), stamp), end; i != end; ++i) {
+        phases.push_back((*i)[1]);
+        times.push_back(std::stoll((*i)[2]));
+    }
+    ASSERT_EQ(phases, (std::vector<std::string>{"booting", "running"})) << run.err;
+    EXPECT_LE(times[0], times[1]);
+}

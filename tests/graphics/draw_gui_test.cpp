@@ -58,6 +58,64 @@ TEST(ClearTarget, BlendStateItLeavesDecidesHowTheNextDrawingCombines) {
     pop_target();
 }
 
+TEST(ClearViewport, ClearsTheViewportsPixelsAsAFilledRectangleOverTheScreenWould) {
+    LUM_REQUIRE_GL();
+    RenderTarget cleared(16, 16);
+    RenderTarget filled(16, 16);
+    // Viewport x 3..9 and, counted from the top of 16 rows, y 7..10.
+    auto in_viewport = [](RenderTarget& t, auto draw) {
+        push_target(t);
+        clear_target(BLUE);
+        glViewport(3, 5, 7, 4);
+        draw();
+        pop_target();
+    };
+    in_viewport(cleared, [] { clear_viewport(RED); });
+    EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+    in_viewport(filled, [] { draw_rect(ColourList(RED), 0, 0, 16, 16); });
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const bool inside = x >= 3 && x <= 9 && y >= 7 && y <= 10;
+            const Pixel expected = inside ? Pixel{255, 0, 0, 255} : Pixel{0, 0, 255, 255};
+            ASSERT_EQ(pixel_of(cleared, x, y), expected) << x << "," << y;
+            ASSERT_EQ(pixel_of(filled, x, y), expected) << x << "," << y;
+        }
+}
+
+TEST(ClearTargetRect, ClearsThePixelsAFilledRectangleCoversClippedToTheTarget) {
+    LUM_REQUIRE_GL();
+    struct Case {
+        int x, y, width, height;
+        // The pixels left red, worked by hand: columns x0..x1, rows y0..y1 from the top.
+        int x0, x1, y0, y1;
+    };
+    const Case cases[] = {
+        {2, 3, 5, 4, 2, 6, 3, 6},
+        {-2, 10, 5, 5, 0, 2, 10, 11},
+        {14, -1, 9, 2, 14, 15, 0, 0},
+    };
+    for (const Case& c : cases) {
+        RenderTarget cleared(16, 12);
+        RenderTarget filled(16, 12);
+        push_target(cleared);
+        clear_target(BLUE);
+        clear_target_rect(RED, c.x, c.y, c.width, c.height);
+        EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+        pop_target();
+        push_target(filled);
+        clear_target(BLUE);
+        draw_rect(ColourList(RED), static_cast<float>(c.x), static_cast<float>(c.y), c.width, c.height);
+        pop_target();
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 16; ++x) {
+                const bool inside = x >= c.x0 && x <= c.x1 && y >= c.y0 && y <= c.y1;
+                const Pixel expected = inside ? Pixel{255, 0, 0, 255} : Pixel{0, 0, 255, 255};
+                ASSERT_EQ(pixel_of(cleared, x, y), expected) << c.x << " " << x << "," << y;
+                ASSERT_EQ(pixel_of(filled, x, y), expected) << c.x << " " << x << "," << y;
+            }
+    }
+}
+
 TEST(DrawRect, CornersTakeTheirColoursAndMissingOnesAreWhite) {
     LUM_REQUIRE_GL();
     RenderTarget t(64, 64);
