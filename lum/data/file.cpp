@@ -145,7 +145,7 @@ void File::read_all_bytes(std::string& bytes) {
     // size first: a settings file of a few hundred bytes then costs one read
     // and the end-of-file check.
     size_t size = 0;
-    size_t room = 16384;
+    size_t room = 4096;
     for (;;) {
         bytes.resize(room);
         size_t want = room - size;
