@@ -108,20 +108,11 @@ class VarTable {
         bool found;
     };
 
-    // Code-unit order for text keys (String::compare's order, compared here
-    // without a call: it runs for every member a reader adds).
     static int order(const Key& a, const Key& b) {
-        if constexpr (std::is_same_v<Key, String>) {
-            const std::u16string& x = a.units();
-            const std::u16string& y = b.units();
-            size_t n = x.size() < y.size() ? x.size() : y.size();
-            for (size_t i = 0; i < n; ++i)
-                if (x[i] != y[i])
-                    return x[i] < y[i] ? -1 : 1;
-            return x.size() < y.size() ? -1 : (x.size() > y.size() ? 1 : 0);
-        } else {
+        if constexpr (std::is_same_v<Key, String>)
+            return a.compare(b);
+        else
             return a < b ? -1 : (b < a ? 1 : 0);
-        }
     }
 
     Block* const* blocks() const { return many_.empty() ? &first_ : many_.data(); }

@@ -357,10 +357,6 @@ int32_t String::find(const String& what, int32_t from) const {
     return hit == std::u16string::npos ? -1 : static_cast<int32_t>(hit);
 }
 
-int String::compare(const String& other) const {
-    return units_.compare(other.units_);
-}
-
 String String::trim() const {
     int32_t n = length(), a = 0, b = n;
     while (a < n && is_trim_space(units_[static_cast<size_t>(a)]))

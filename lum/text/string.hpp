@@ -101,7 +101,7 @@ class String {
     // Index of the first occurrence at or after from, or -1.
     int32_t find(const String& what, int32_t from = 0) const;
     // Unit-by-unit as unsigned values, then the shorter first: <0, 0 or >0.
-    int compare(const String& other) const;
+    int compare(const String& other) const { return units_.compare(other.units_); }
 
     String trim() const;
     String ltrim() const;
