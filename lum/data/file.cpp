@@ -141,9 +141,11 @@ void File::read_all_bytes(std::string& bytes) {
     bytes.clear();
     if (!stream_)
         return;
-    // Read straight into the result, doubling its room, instead of asking the
-    // size first: a settings file of a few hundred bytes then costs one read
-    // and the end-of-file check.
+    // Read straight into the result instead of asking the size first: a
+    // settings file of a few hundred bytes then costs one read and the
+    // end-of-file check. A larger file is measured once, so that it is read
+    // into one block of the right size rather than copied through doubling
+    // ones, each new to the process.
     size_t size = 0;
     size_t room = 4096;
     for (;;) {
@@ -153,11 +155,26 @@ void File::read_all_bytes(std::string& bytes) {
         size += got;
         if (got < want)
             break;
-        room *= 2;
+        size_t left = size == 4096 ? bytes_left() : 0;
+        // One byte more than what is left, so that the read sees the end.
+        room = left > 0 ? size + left + 1 : room * 2;
     }
     bytes.resize(size);
     if (std::ferror(stream_))
         throw IOException(Format("cannot read '{0}': {1}", full_path_, error_text_));
+}
+
+size_t File::bytes_left() {
+    long here = std::ftell(stream_);
+    if (here < 0 || std::fseek(stream_, 0, SEEK_END) != 0)
+        return 0;
+    long end = std::ftell(stream_);
+    // Reading on from anywhere else would lose bytes without a word.
+    if (std::fseek(stream_, here, SEEK_SET) != 0) {
+        note_failure(errno);
+        throw IOException(Format("cannot read '{0}': {1}", full_path_, error_text_));
+    }
+    return end > here ? static_cast<size_t>(end - here) : 0;
 }
 
 // The C library needs a positioning call between writing and reading the

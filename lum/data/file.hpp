@@ -98,6 +98,8 @@ class File {
     void write_bytes(const char* bytes, size_t size);
     void note_failure(int error_number);
     size_t read_payload(uint8_t* buffer, size_t size);
+    // Bytes from the stream's position to its end, or 0 when it cannot be told.
+    size_t bytes_left();
     void switch_direction(Direction next);
     int seek_payload(long offset, int origin);
 

@@ -13,6 +13,8 @@ namespace lum {
 // YAML text as UTF-8 bytes, through libyaml's event parser; only the first
 // document is read.
 void read_yaml(Var& target, std::string_view utf8);
+// The same for UTF-16 text; lone surrogates, which libyaml refuses, go as U+FFFD.
+void read_yaml(Var& target, const String& text);
 // "[section]" headers and "key = value" (or "key: value") lines.
 void read_sections(Var& target, const String& text);
 // Comma-separated values: a list of rows, each a list of fields.

@@ -113,13 +113,9 @@ void Var::parse(const String& text, DataFormat format) {
     if (format == DataFormat::DETECT)
         format = detect_format(text);
     switch (format) {
-    case DataFormat::YAML: {
-        // Lone surrogates, which libyaml refuses, go as U+FFFD.
-        std::string utf8;
-        encode_utf8(utf8, text.units().data(), text.units().size(), SurrogateForm::PAIRED);
-        read_yaml(*this, utf8);
+    case DataFormat::YAML:
+        read_yaml(*this, text);
         return;
-    }
     case DataFormat::SECTIONS:
         read_sections(*this, text);
         return;

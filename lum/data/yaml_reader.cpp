@@ -3,10 +3,12 @@
 
 #include "lum/data/var_readers.hpp"
 #include "lum/error/exception.hpp"
+#include "lum/text/utf8.hpp"
 
 #include <yaml.h>
 
 #include <algorithm>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -18,11 +20,16 @@ namespace {
 class EventParser {
   public:
     explicit EventParser(std::string_view utf8) : input_(utf8) {
-        if (!yaml_parser_initialize(&parser_))
-            throw DataParseException();
-        yaml_parser_set_encoding(&parser_, YAML_UTF8_ENCODING);
+        start();
         yaml_parser_set_input_string(&parser_, reinterpret_cast<const unsigned char*>(utf8.data()),
                                      utf8.size());
+    }
+    // UTF-16 text, handed to libyaml in its PAIRED UTF-8 form a piece at a
+    // time, so that a large document needs no second copy of itself.
+    explicit EventParser(const String& text)
+        : text_(&text), next_unit_(text.units().data()), last_unit_(next_unit_ + text.units().size()) {
+        start();
+        yaml_parser_set_input(&parser_, &EventParser::read_units, this);
     }
     EventParser(const EventParser&) = delete;
     EventParser& operator=(const EventParser&) = delete;
@@ -47,19 +54,26 @@ class EventParser {
         size_t line = parser_.problem_mark.line;
         size_t column = parser_.problem_mark.column;
         // A reader error (a byte that cannot stand in YAML) has only its offset.
-        if (parser_.error == YAML_READER_ERROR)
-            place_of(parser_.problem_offset, line, column);
+        if (parser_.error == YAML_READER_ERROR) {
+            std::string whole;
+            std::string_view bytes = input_;
+            if (text_) {
+                encode_utf8(whole, text_->units().data(), text_->units().size(), SurrogateForm::PAIRED);
+                bytes = whole;
+            }
+            place_of(bytes, parser_.problem_offset, line, column);
+        }
         std::string where = "line " + std::to_string(line + 1) + ", column " + std::to_string(column + 1);
         return where + ": " + (parser_.problem ? parser_.problem : "syntax error");
     }
 
-    // The line and the column in characters of a byte offset of the input.
-    void place_of(size_t offset, size_t& line, size_t& column) const {
+    // The line and the column in characters of a byte offset of input.
+    static void place_of(std::string_view input, size_t offset, size_t& line, size_t& column) {
         line = 0;
         column = 0;
-        offset = std::min(offset, input_.size());
+        offset = std::min(offset, input.size());
         for (size_t i = 0; i < offset; ++i) {
-            auto b = static_cast<unsigned char>(input_[i]);
+            auto b = static_cast<unsigned char>(input[i]);
             if (b == '\n') {
                 ++line;
                 column = 0;
@@ -69,13 +83,42 @@ class EventParser {
         }
     }
 
+    void start() {
+        if (!yaml_parser_initialize(&parser_))
+            throw DataParseException();
+        yaml_parser_set_encoding(&parser_, YAML_UTF8_ENCODING);
+    }
+
+    // libyaml's read handler for UTF-16 text: fills buffer with up to size
+    // bytes; 0 bytes read means the end.
+    static int read_units(void* data, unsigned char* buffer, size_t size, size_t* size_read) {
+        auto& self = *static_cast<EventParser*>(data);
+        if (self.staged_ == self.stage_end_) {
+            self.staged_ = 0;
+            self.stage_end_ = encode_utf8_paired(self.stage_, sizeof self.stage_, self.next_unit_, self.last_unit_);
+        }
+        size_t n = std::min(size, self.stage_end_ - self.staged_);
+        std::memcpy(buffer, self.stage_ + self.staged_, n);
+        self.staged_ += n;
+        *size_read = n;
+        return 1;
+    }
+
     void drop_event() {
         if (has_event_)
             yaml_event_delete(&event_);
         has_event_ = false;
     }
 
+    // UTF-8 input, or the UTF-16 text and the part of it not yet encoded.
     std::string_view input_;
+    const String* text_ = nullptr;
+    const char16_t* next_unit_ = nullptr;
+    const char16_t* last_unit_ = nullptr;
+    // The encoded piece of UTF-16 input that libyaml has not taken yet.
+    char stage_[4096];
+    size_t staged_ = 0;
+    size_t stage_end_ = 0;
     yaml_parser_t parser_;
     yaml_event_t event_;
     bool has_event_ = false;
@@ -230,6 +273,13 @@ class TreeBuilder {
 
 void read_yaml(Var& target, std::string_view utf8) {
     EventParser parser(utf8);
+    TreeBuilder builder(target);
+    while (builder.on_event(parser.next())) {
+    }
+}
+
+void read_yaml(Var& target, const String& text) {
+    EventParser parser(text);
     TreeBuilder builder(target);
     while (builder.on_event(parser.next())) {
     }

@@ -124,6 +124,26 @@ const char16_t* put_paired(char*& o, const char16_t* p, const char16_t* end) {
     return p + 1;
 }
 
+// Writes the character at p (one unit, or a pair as PAIRED asks) at o, four
+// bytes at most; returns where the next one starts.
+template <SurrogateForm FORM>
+inline const char16_t* put_char(char*& o, const char16_t* p, const char16_t* end) {
+    char16_t u = *p;
+    if (u < 0x80) {
+        *o++ = static_cast<char>(u);
+    } else if (u < 0x800) {
+        *o++ = static_cast<char>(0xC0 | (u >> 6));
+        *o++ = static_cast<char>(0x80 | (u & 0x3F));
+    } else if (FORM == SurrogateForm::PAIRED && is_surrogate(u)) {
+        return put_paired(o, p, end);
+    } else {
+        *o++ = static_cast<char>(0xE0 | (u >> 12));
+        *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        *o++ = static_cast<char>(0x80 | (u & 0x3F));
+    }
+    return p + 1;
+}
+
 template <SurrogateForm FORM>
 char* encode(char* o, const char16_t* p, const char16_t* end) {
     while (p < end) {
@@ -134,21 +154,7 @@ char* encode(char* o, const char16_t* p, const char16_t* end) {
             p += 8;
             continue;
         }
-        char16_t u = *p;
-        if (u < 0x80) {
-            *o++ = static_cast<char>(u);
-        } else if (u < 0x800) {
-            *o++ = static_cast<char>(0xC0 | (u >> 6));
-            *o++ = static_cast<char>(0x80 | (u & 0x3F));
-        } else if (FORM == SurrogateForm::PAIRED && is_surrogate(u)) {
-            p = put_paired(o, p, end);
-            continue;
-        } else {
-            *o++ = static_cast<char>(0xE0 | (u >> 12));
-            *o++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            *o++ = static_cast<char>(0x80 | (u & 0x3F));
-        }
-        ++p;
+        p = put_char<FORM>(o, p, end);
     }
     return o;
 }
@@ -177,6 +183,27 @@ void encode_utf8(std::string& out, const char16_t* units, size_t count, Surrogat
     else
         o = encode<SurrogateForm::PAIRED>(o, units, units + count);
     out.resize(static_cast<size_t>(o - out.data()));
+}
+
+size_t encode_utf8_paired(char* out, size_t room, const char16_t*& units, const char16_t* end) {
+    char* o = out;
+    char* const stop = out + room;
+    const char16_t* p = units;
+    // Eight ASCII units at a time while they fit, then one character at a
+    // time while its longest form (four bytes) fits.
+    while (p < end) {
+        if (stop - o >= 8 && end - p >= 8 && ascii_units8(p)) {
+            narrow8(o, p);
+            o += 8;
+            p += 8;
+            continue;
+        }
+        if (stop - o < 4)
+            break;
+        p = put_char<SurrogateForm::PAIRED>(o, p, end);
+    }
+    units = p;
+    return static_cast<size_t>(o - out);
 }
 
 char16_t fetch_utf8(const unsigned char*& p, const unsigned char* end) {

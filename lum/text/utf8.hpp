@@ -21,6 +21,11 @@ enum class SurrogateForm {
 
 // Appends the UTF-8 form of count units to out.
 void encode_utf8(std::string& out, const char16_t* units, size_t count, SurrogateForm form);
+// Writes the PAIRED form of the units from units to end into out, as many
+// whole characters as fit in room bytes (never a pair cut in two), and
+// advances units past them. Returns the bytes written; with room for at
+// least four, that is 0 only when no unit is left.
+size_t encode_utf8_paired(char* out, size_t room, const char16_t*& units, const char16_t* end);
 
 // Reads one sequence at p (p < end), advances p and returns its unit. An
 // illegal lead byte prints the illegal-byte line on the debug output, returns

@@ -1,5 +1,6 @@
 #include "lum/data/atomic_file.hpp"
 #include "lum/data/file.hpp"
+#include "lum/data/scramble.hpp"
 #include "lum/error/exception.hpp"
 
 #include "data/temp_folder.hpp"
@@ -79,6 +80,30 @@ TEST(File, ReadAllTakesTheRestAfterEarlierReads) {
     // At the end there is nothing more to read.
     f.read_all(0, rest);
     EXPECT_TRUE(rest.empty());
+}
+
+TEST(File, ReadAllBytesTakesEveryByteOfFilesOfAnySize) {
+    // Around the first read's 4 KiB and far past it, plain and scrambled, from
+    // the start and after a first read.
+    TempFolder dir;
+    for (size_t size : {0, 10, 4095, 4096, 4097, 8192, 100000}) {
+        std::string payload(size, '\0');
+        for (size_t i = 0; i < size; ++i)
+            payload[i] = static_cast<char>(i * 7 + i / 251);
+        for (bool scrambled : {false, true}) {
+            std::string full = dir.write("in.dat", scrambled ? lum::scrambled_file(payload) : payload);
+            for (size_t skip : {0, 3}) {
+                File f;
+                f.open(Path(full.c_str()), lum::FILE_READ);
+                char head[3];
+                size_t skipped = f.read(head, 1, skip);
+                std::string bytes("left over");
+                f.read_all_bytes(bytes);
+                EXPECT_EQ(bytes, payload.substr(skipped)) << size << (scrambled ? " scrambled" : "") << " skip " << skip;
+                EXPECT_EQ(f.position(), size);
+            }
+        }
+    }
 }
 
 TEST(File, WritesUtf8LinesAndRepeatsByteForByte) {

@@ -144,6 +144,37 @@ TEST(YamlRead, ASyntaxErrorThrowsAndKeepsWhatWasRead) {
     }
 }
 
+TEST(YamlRead, ALongTextReadsTheSameWhereverItsPiecesEnd) {
+    // Values of characters of every width, so that the pieces libyaml is
+    // handed end inside each kind. Pairs read as U+3013, lone surrogates as U+FFFD.
+    const std::u16string kinds[] = {u"a", u"\u00e9", u"\u3042", u"\U0001F600", u"\xD800", u"\xDC00"};
+    std::mt19937 random(7);
+    std::u16string doc;
+    std::vector<std::u16string> values;
+    for (int i = 0; i < 3000; ++i) {
+        std::u16string value;
+        for (int n = static_cast<int>(random() % 12); n > 0; --n)
+            value += kinds[random() % 6];
+        doc += String("k" + std::to_string(10000 + i)).units() + u": \"" + value + u"\"\n";
+        values.push_back(value);
+    }
+    Var v = parsed(String(doc));
+    ASSERT_EQ(v.hash().size(), values.size());
+    for (size_t i = 0; i < values.size(); ++i) {
+        std::u16string want = narrowed(values[i]);
+        for (char16_t& u : want)
+            u = u >= 0xD800 && u <= 0xDFFF ? u'\uFFFD' : u;
+        ASSERT_EQ(v[String("k" + std::to_string(10000 + i))].to_string().units(), want) << "member " << i;
+    }
+    // A refused character far into the text is still placed by line and column.
+    try {
+        parsed(String(doc + u"bad: \"x\u0001\"\n"));
+        FAIL() << "no exception";
+    } catch (const DataParseException& e) {
+        EXPECT_EQ(e.message.to_utf8(), "line 3001, column 8: control characters are not allowed");
+    }
+}
+
 TEST(YamlRead, CharactersAboveTheBasicPlaneReadAsGetaMarksRawOrEscaped) {
     // The same character three ways: raw UTF-8, YAML's escape and a pair in
     // the String; every form reads as U+3013.
