@@ -93,12 +93,20 @@ class EventParser {
     // bytes; 0 bytes read means the end.
     static int read_units(void* data, unsigned char* buffer, size_t size, size_t* size_read) {
         auto& self = *static_cast<EventParser*>(data);
+        auto* out = reinterpret_cast<char*>(buffer);
+        // libyaml asks for its whole buffer, and the text goes straight in.
+        if (self.staged_ == self.stage_end_ && size >= 4) {
+            *size_read = encode_utf8_paired(out, size, self.next_unit_, self.last_unit_);
+            return 1;
+        }
+        // Room for less than one character of four bytes: a staged character
+        // goes over in parts.
         if (self.staged_ == self.stage_end_) {
             self.staged_ = 0;
             self.stage_end_ = encode_utf8_paired(self.stage_, sizeof self.stage_, self.next_unit_, self.last_unit_);
         }
         size_t n = std::min(size, self.stage_end_ - self.staged_);
-        std::memcpy(buffer, self.stage_ + self.staged_, n);
+        std::memcpy(out, self.stage_ + self.staged_, n);
         self.staged_ += n;
         *size_read = n;
         return 1;
@@ -115,8 +123,8 @@ class EventParser {
     const String* text_ = nullptr;
     const char16_t* next_unit_ = nullptr;
     const char16_t* last_unit_ = nullptr;
-    // The encoded piece of UTF-16 input that libyaml has not taken yet.
-    char stage_[4096];
+    // An encoded character that libyaml has not taken all of yet.
+    char stage_[4];
     size_t staged_ = 0;
     size_t stage_end_ = 0;
     yaml_parser_t parser_;

@@ -8,6 +8,10 @@
 #include <cstdio>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace lum {
 
 namespace {
@@ -59,6 +63,38 @@ inline void narrow8(char* o, const char16_t* p) {
         for (int i = 0; i < 8; ++i)
             o[i] = static_cast<char>(p[i]);
     }
+}
+
+// Narrows the ASCII units at the start of the sixteen at p into o, which has
+// room for sixteen bytes (bytes past the count are left undefined); returns
+// how many there were.
+inline size_t narrow_ascii16(char* o, const char16_t* p) {
+#ifdef __SSE2__
+    __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
+    const __m128i above = _mm_set1_epi16(static_cast<short>(0xFF80));
+    const __m128i zero = _mm_setzero_si128();
+    unsigned ascii = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(low, above), zero))) |
+                     static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(high, above), zero))) << 16;
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(o), _mm_packus_epi16(low, high));
+    return ascii == 0xFFFFFFFFu ? 16 : static_cast<size_t>(std::countr_one(ascii)) / 2;
+#else
+    if (ascii_units8(p)) {
+        narrow8(o, p);
+        if (ascii_units8(p + 8)) {
+            narrow8(o + 8, p + 8);
+            return 16;
+        }
+        size_t n = 8;
+        while (p[n] < 0x80)
+            o[n] = static_cast<char>(p[n]), ++n;
+        return n;
+    }
+    size_t n = 0;
+    while (p[n] < 0x80)
+        o[n] = static_cast<char>(p[n]), ++n;
+    return n;
+#endif
 }
 
 inline bool continuation(unsigned char b) {
@@ -144,15 +180,17 @@ inline const char16_t* put_char(char*& o, const char16_t* p, const char16_t* end
     return p + 1;
 }
 
+// o has room for exactly what the units give, so while sixteen units are
+// left there are at least sixteen bytes of room.
 template <SurrogateForm FORM>
 char* encode(char* o, const char16_t* p, const char16_t* end) {
     while (p < end) {
-        // Eight ASCII units at a time.
-        if (end - p >= 8 && ascii_units8(p)) {
-            narrow8(o, p);
-            o += 8;
-            p += 8;
-            continue;
+        if (end - p >= 16) {
+            size_t n = narrow_ascii16(o, p);
+            o += n;
+            p += n;
+            if (n == 16)
+                continue;
         }
         p = put_char<FORM>(o, p, end);
     }
@@ -189,14 +227,15 @@ size_t encode_utf8_paired(char* out, size_t room, const char16_t*& units, const 
     char* o = out;
     char* const stop = out + room;
     const char16_t* p = units;
-    // Eight ASCII units at a time while they fit, then one character at a
-    // time while its longest form (four bytes) fits.
+    // Runs of ASCII while sixteen bytes fit, then one character at a time
+    // while its longest form (four bytes) fits.
     while (p < end) {
-        if (stop - o >= 8 && end - p >= 8 && ascii_units8(p)) {
-            narrow8(o, p);
-            o += 8;
-            p += 8;
-            continue;
+        if (stop - o >= 16 && end - p >= 16) {
+            size_t n = narrow_ascii16(o, p);
+            o += n;
+            p += n;
+            if (n == 16)
+                continue;
         }
         if (stop - o < 4)
             break;
