@@ -11,7 +11,7 @@ import sys
 
 build = sys.argv[1] if len(sys.argv) > 1 else "build"
 repetitions = sys.argv[2] if len(sys.argv) > 2 else "9"
-names = ["LibyamlEvents", "VarParse", "VarLoad", "VarDestroy", "VarSave",
+names = ["LibyamlEvents", "VarParse", "VarParseWithoutFree", "VarLoad", "VarDestroy", "VarSave",
          "SmallLibyamlEvents", "SmallVarLoad", "SmallVarParse"]
 result = subprocess.run(
     [f"{build}/bench/bench_var",
@@ -32,6 +32,7 @@ for name in names:
 print()
 rows = [
     ("Var::parse / bare libyaml", "VarParse", "LibyamlEvents", 1.2),
+    ("  the same, tree not freed", "VarParseWithoutFree", "LibyamlEvents", 1.2),
     ("Var::load / bare libyaml", "VarLoad", "LibyamlEvents", 1.2),
     ("save / load", "VarSave", "VarLoad", 0.5),
     ("destroy / load", "VarDestroy", "VarLoad", 0.1),
