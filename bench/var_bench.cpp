@@ -117,9 +117,10 @@ void BM_VarParseWithoutFree(benchmark::State& state) {
 }
 BENCHMARK(BM_VarParseWithoutFree)->Unit(benchmark::kMillisecond);
 
-void BM_VarLoad(benchmark::State& state) {
-    std::string path = bench_file("lum_var_bench_load.yaml");
-    std::ofstream(path, std::ios::binary) << document_text();
+// Loads text from a file of the given name once per iteration, freeing included.
+void load_each_iteration(benchmark::State& state, const char* name, const std::string& text) {
+    std::string path = bench_file(name);
+    std::ofstream(path, std::ios::binary) << text;
     lum::Path file{lum::String(path)};
     for (auto _ : state) {
         lum::Var v;
@@ -127,7 +128,11 @@ void BM_VarLoad(benchmark::State& state) {
         benchmark::DoNotOptimize(v.hash().size());
     }
     std::remove(path.c_str());
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document_text().size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+
+void BM_VarLoad(benchmark::State& state) {
+    load_each_iteration(state, "lum_var_bench_load.yaml", document_text());
 }
 BENCHMARK(BM_VarLoad)->Unit(benchmark::kMillisecond);
 
@@ -169,16 +174,7 @@ void BM_SmallLibyamlEvents(benchmark::State& state) {
 BENCHMARK(BM_SmallLibyamlEvents)->Unit(benchmark::kMicrosecond);
 
 void BM_SmallVarLoad(benchmark::State& state) {
-    std::string path = bench_file("lum_var_bench_small.yaml");
-    std::ofstream(path, std::ios::binary) << small_text();
-    lum::Path file{lum::String(path)};
-    for (auto _ : state) {
-        lum::Var v;
-        v.load(file);
-        benchmark::DoNotOptimize(v.hash().size());
-    }
-    std::remove(path.c_str());
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * small_text().size()));
+    load_each_iteration(state, "lum_var_bench_small.yaml", small_text());
 }
 BENCHMARK(BM_SmallVarLoad)->Unit(benchmark::kMicrosecond);
 

@@ -118,8 +118,9 @@ class EventParser {
         has_event_ = false;
     }
 
-    // UTF-8 input, or the UTF-16 text and the part of it not yet encoded.
+    // UTF-8 input.
     std::string_view input_;
+    // UTF-16 input, and the part of it not yet encoded.
     const String* text_ = nullptr;
     const char16_t* next_unit_ = nullptr;
     const char16_t* last_unit_ = nullptr;
@@ -277,20 +278,23 @@ class TreeBuilder {
     bool skip_next_ = false;
 };
 
-} // namespace
-
-void read_yaml(Var& target, std::string_view utf8) {
-    EventParser parser(utf8);
+// Reads the events of input into target until its document ends.
+template <typename Input>
+void read_events(Var& target, const Input& input) {
+    EventParser parser(input);
     TreeBuilder builder(target);
     while (builder.on_event(parser.next())) {
     }
 }
 
+} // namespace
+
+void read_yaml(Var& target, std::string_view utf8) {
+    read_events(target, utf8);
+}
+
 void read_yaml(Var& target, const String& text) {
-    EventParser parser(text);
-    TreeBuilder builder(target);
-    while (builder.on_event(parser.next())) {
-    }
+    read_events(target, text);
 }
 
 } // namespace lum
