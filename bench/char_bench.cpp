@@ -1,7 +1,7 @@
 // The character table is built at every start and read on every trim and parse;
 // the kana and plural helpers run inside formatting.
 
-#include "lum/app/self_check.hpp"
+#include "lum/app/process/self_check.hpp"
 #include "lum/text/char_table.hpp"
 #include "lum/text/pluralize.hpp"
 #include "lum/text/string.hpp"

@@ -1,8 +1,8 @@
 // How long the system font takes to build its sixty pages from the drawn sources at
 // start-up, and to paint one page's texture pixels.
 
-#include "lum/graphics/charset.hpp"
-#include "lum/graphics/glyph_block.hpp"
+#include "lum/graphics/font/charset.hpp"
+#include "lum/graphics/font/glyph_block.hpp"
 
 #include <benchmark/benchmark.h>
 

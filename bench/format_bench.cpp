@@ -3,7 +3,7 @@
 // fmt has no bit map (b24 becomes zero-padded binary, "{:024b}"), no plural mode
 // (a fixed "s" is appended), and writes UTF-8 where Format writes UTF-16.
 
-#include "lum/app/self_check.hpp"
+#include "lum/app/process/self_check.hpp"
 #include "lum/text/format.hpp"
 #include "lum/text/pluralize.hpp"
 

@@ -4,8 +4,8 @@
 // line "result cpu_ms_per_s=X median_ms=Y p99_ms=Z frames=N" on standard output.
 
 #include "frame_stats.hpp"
-#include "lum/app/app.hpp"
-#include "lum/app/entry.hpp"
+#include "lum/app/frame/app.hpp"
+#include "lum/app/process/entry.hpp"
 
 #include <cstdio>
 #include <cstdlib>

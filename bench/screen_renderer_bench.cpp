@@ -3,7 +3,7 @@
 // does, each pass finished with glFinish so the GPU work is inside the time.
 
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/gl.hpp"
+#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/render_target.hpp"
 #include "lum/graphics/renderer.hpp"
 #include "lum/platform/window.hpp"

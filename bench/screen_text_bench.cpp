@@ -5,10 +5,10 @@
 // passes every call on to the OpenGL one.
 
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/gl.hpp"
+#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/renderer.hpp"
-#include "lum/graphics/system_font_gl.hpp"
-#include "lum/graphics/text_screen.hpp"
+#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/text_screen.hpp"
 #include "lum/platform/window.hpp"
 
 #include <benchmark/benchmark.h>

@@ -1,6 +1,6 @@
 // The six start-up self-checks run at every start; they must stay cheap.
 
-#include "lum/app/self_check.hpp"
+#include "lum/app/process/self_check.hpp"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 #include "bindwell/bindwell.hpp"
 
-#include "lum/app/display_state.hpp"
-#include "lum/app/main_loop.hpp"
+#include "lum/app/frame/frame_state.hpp"
+#include "lum/app/frame/main_loop.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/renderer.hpp"
-#include "lum/graphics/text_palette.hpp"
+#include "lum/graphics/font/text_palette.hpp"
 #include "lum/input/input.hpp"
 #include "lum/input/joypad_map.hpp"
 #include "lum/input/key_code.hpp"
@@ -82,8 +82,8 @@ void Bindwell::begin() {
     }
     const RendererState& r = renderer();
     screen_.resize(r.screen_width / TextScreen::CELL_SIZE, r.screen_height / TextScreen::CELL_SIZE);
-    display().border_colour = palette_rgb(32);
-    display().backdrop_colour = palette_rgb(32);
+    frame_state().border_colour = palette_rgb(32);
+    frame_state().backdrop_colour = palette_rgb(32);
     show_status("HIT ENTER TO CONFIG JOYPAD1");
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lum/app/app.hpp"
-#include "lum/graphics/text_screen.hpp"
+#include "lum/app/frame/app.hpp"
+#include "lum/graphics/font/text_screen.hpp"
 #include "lum/text/string.hpp"
 
 #include <array>

@@ -1,7 +1,7 @@
 // Bindwell: binds joypad buttons and sticks to the engine's logical buttons.
 
 #include "bindwell/bindwell.hpp"
-#include "lum/app/entry.hpp"
+#include "lum/app/process/entry.hpp"
 
 namespace {
 

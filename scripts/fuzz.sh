@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every libFuzzer target of a fuzz build for a given number of seconds.
 # Crashes land in <build>/artifacts/<name>/; copy the ones worth keeping to
-# tests/data/<area>/malformed/<name>/ once fixed, so `make test` replays them.
+# tests/fixtures/<area>/malformed/<name>/ once fixed, so `make test` replays them.
 set -euo pipefail
 build=${1:?build folder}
 seconds=${2:-60}
@@ -14,7 +14,7 @@ while read -r name inputs; do
     mkdir -p "$corpus" "$artifacts"
     seeds=()
     [ -d "$inputs" ] && seeds+=("$inputs")
-    [ -d "tests/data/fuzz-seeds/$name" ] && seeds+=("tests/data/fuzz-seeds/$name")
+    [ -d "tests/fixtures/fuzz-seeds/$name" ] && seeds+=("tests/fixtures/fuzz-seeds/$name")
     echo "== fuzz_$name for ${seconds}s"
     if ! "$build/tests/fuzz/fuzz_$name" "$corpus" "${seeds[@]}" -max_total_time="$seconds" \
         -artifact_prefix="$artifacts" -print_final_stats=1 2>"$build/fuzz_$name.log"; then

@@ -1,6 +1,6 @@
 #include "lum/graphics/draw.hpp"
 
-#include "lum/graphics/gl.hpp"
+#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/render_target.hpp"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "lum/error/exception.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/free_image_io.hpp"
-#include "lum/graphics/gl.hpp"
+#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/picture_library.hpp"
 
 #include <algorithm>

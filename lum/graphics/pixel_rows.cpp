@@ -1,6 +1,6 @@
 #include "lum/graphics/pixel_rows.hpp"
 
-#include "lum/graphics/gl.hpp"
+#include "lum/graphics/gl/gl.hpp"
 
 namespace lum {
 

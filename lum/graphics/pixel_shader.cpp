@@ -1,7 +1,7 @@
 #include "lum/graphics/pixel_shader.hpp"
 
-#include "lum/graphics/gl.hpp"
-#include "lum/graphics/shader_functions.hpp"
+#include "lum/graphics/gl/gl.hpp"
+#include "lum/graphics/gl/shader_functions.hpp"
 
 namespace lum {
 

@@ -2,8 +2,8 @@
 
 #include "lum/core/runtime_warning.hpp"
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/framebuffer_functions.hpp"
-#include "lum/graphics/gl.hpp"
+#include "lum/graphics/gl/framebuffer_functions.hpp"
+#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/renderer.hpp"
 #include "lum/platform/window.hpp"
 

@@ -1,11 +1,11 @@
 #include "lum/graphics/renderer.hpp"
 
 #include "lum/error/exception.hpp"
-#include "lum/graphics/framebuffer_functions.hpp"
-#include "lum/graphics/gl.hpp"
-#include "lum/graphics/gl_info.hpp"
+#include "lum/graphics/gl/framebuffer_functions.hpp"
+#include "lum/graphics/gl/gl.hpp"
+#include "lum/graphics/gl/gl_info.hpp"
 #include "lum/graphics/render_target.hpp"
-#include "lum/graphics/shader_functions.hpp"
+#include "lum/graphics/gl/shader_functions.hpp"
 #include "lum/platform/window.hpp"
 
 namespace lum {

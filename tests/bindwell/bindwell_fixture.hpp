@@ -3,9 +3,9 @@
 // Bindwell run in process on the scripted backend, in a fresh working folder,
 // with a script of steps that act on the frames as the status line asks.
 
-#include "app/frame_fixture.hpp"
-#include "app/text_rows.hpp"
-#include "input/input_test_support.hpp"
+#include "support/frame_fixture.hpp"
+#include "support/text_rows.hpp"
+#include "support/input_fixture.hpp"
 
 #include "bindwell/bindwell.hpp"
 
@@ -48,7 +48,7 @@ class BindwellRun : public FrameTest {
 
     void SetUp() override {
         FrameTest::SetUp();
-        std::filesystem::copy_file(std::string(LUM_TEST_DATA_DIR) + "/../../png", folder.file("png"));
+        std::filesystem::copy_file(std::string(LUM_TEST_FIXTURES_DIR) + "/../../png", folder.file("png"));
         bindwell.each_frame = [this] { next_frame(); };
     }
 

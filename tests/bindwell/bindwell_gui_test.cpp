@@ -1,7 +1,7 @@
 #include "bindwell_fixture.hpp"
 
-#include "lum/app/booter.hpp"
-#include "lum/graphics/gl.hpp"
+#include "lum/app/boot/booter.hpp"
+#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/renderer.hpp"
 
 #include <gtest/gtest.h>
@@ -58,7 +58,7 @@ TEST_F(HiddenBindwellRun, AJoypadFileThatDoesNotParseHaltsTheBootWithItsFaultLin
         if (row < 0)
             return;
         seen = true;
-        push_target(display().screen_target);
+        push_target(frame_state().screen_target);
         const int lit = lit_pixels_in_row(row), below = row + 1 < 28 ? lit_pixels_in_row(row + 1) : 0;
         pop_target();
         std::fprintf(stderr, "halted: %s; lit %s\n", row_text(booter->screen().text_screen(), row).c_str(),

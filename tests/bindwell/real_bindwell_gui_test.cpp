@@ -2,9 +2,9 @@
 // for the person, lum_wm_close for the window manager and a virtual-joypad
 // file for the joypads.
 
-#include "app/frame_fixture.hpp"
-#include "data/temp_folder.hpp"
-#include "input/input_test_support.hpp"
+#include "support/frame_fixture.hpp"
+#include "support/temp_folder.hpp"
+#include "support/input_fixture.hpp"
 #include "support/live_process.hpp"
 #include "support/run_process.hpp"
 
@@ -47,7 +47,7 @@ class RealBindwell {
   public:
     RealBindwell() {
         std::filesystem::create_directory(home());
-        std::filesystem::copy_file(std::string(LUM_TEST_DATA_DIR) + "/../../png", folder_.file("png"));
+        std::filesystem::copy_file(std::string(LUM_TEST_FIXTURES_DIR) + "/../../png", folder_.file("png"));
     }
 
     std::filesystem::path home() const { return folder_.path() / "home"; }

@@ -3,7 +3,7 @@
 #include "lum/data/scramble.hpp"
 #include "lum/error/exception.hpp"
 
-#include "data/temp_folder.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "lum/data/file.hpp"
 #include "lum/data/scramble.hpp"
 
-#include "data/temp_folder.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 

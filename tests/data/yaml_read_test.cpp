@@ -19,7 +19,7 @@ using lum::test::dump;
 namespace {
 
 String sample(const std::string& name) {
-    std::ifstream in(std::string(LUM_TEST_DATA_DIR) + "/data/" + name, std::ios::binary);
+    std::ifstream in(std::string(LUM_TEST_FIXTURES_DIR) + "/data/" + name, std::ios::binary);
     EXPECT_TRUE(in.good()) << name;
     return String(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
 }
@@ -59,7 +59,7 @@ std::string nested_lists(int depth) {
 } // namespace
 
 TEST(YamlRead, DocumentsFromOtherWritersReadIntoTheSameVar) {
-    for (const char* name : {"keyboard_default.yaml", "keyboard_crlf.yaml", "keyboard_other_writer.yaml"}) {
+    for (const char* name : {"../input/keyboard_default.yaml", "keyboard_crlf.yaml", "keyboard_other_writer.yaml"}) {
         String text = sample(name);
         EXPECT_EQ(Var::detect_format(text), DataFormat::YAML) << name;
         Var v;

@@ -18,7 +18,7 @@ using lum::test::dump;
 namespace {
 
 std::string sample(const std::string& name) {
-    std::ifstream in(std::string(LUM_TEST_DATA_DIR) + "/data/" + name, std::ios::binary);
+    std::ifstream in(std::string(LUM_TEST_FIXTURES_DIR) + "/data/" + name, std::ios::binary);
     EXPECT_TRUE(in.good()) << name;
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
@@ -67,7 +67,7 @@ std::string scalar_line(const Value& value) {
 } // namespace
 
 TEST(YamlWrite, TheKeyboardDefaultsComeOutAsTheirPublishedListing) {
-    EXPECT_EQ(block(keyboard_defaults()), sample("keyboard_default.yaml"));
+    EXPECT_EQ(block(keyboard_defaults()), sample("../input/keyboard_default.yaml"));
 }
 
 TEST(YamlWrite, AJoypadDocumentComesOutAsItsPublishedListing) {
@@ -82,7 +82,7 @@ TEST(YamlWrite, AJoypadDocumentComesOutAsItsPublishedListing) {
         Var& list = doc["Joypad0"][name];
         list[list.count()] = Value(input);
     }
-    EXPECT_EQ(block(doc), sample("joypad_example.yaml"));
+    EXPECT_EQ(block(doc), sample("../input/joypad0.yaml"));
 }
 
 TEST(YamlWrite, ScalarsAreBareOnlyWhenAsciiLettersAndDigits) {

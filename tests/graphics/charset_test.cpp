@@ -1,4 +1,4 @@
-#include "lum/graphics/charset.hpp"
+#include "lum/graphics/font/charset.hpp"
 
 #include <gtest/gtest.h>
 

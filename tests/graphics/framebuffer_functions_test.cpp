@@ -1,4 +1,4 @@
-#include "lum/graphics/framebuffer_functions.hpp"
+#include "lum/graphics/gl/framebuffer_functions.hpp"
 
 #include <gtest/gtest.h>
 

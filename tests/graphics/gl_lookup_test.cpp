@@ -1,7 +1,7 @@
-#include "lum/graphics/gl_lookup.hpp"
+#include "lum/graphics/gl/gl_lookup.hpp"
 
-#include "lum/graphics/framebuffer_functions.hpp"
-#include "lum/graphics/shader_functions.hpp"
+#include "lum/graphics/gl/framebuffer_functions.hpp"
+#include "lum/graphics/gl/shader_functions.hpp"
 
 #include <gtest/gtest.h>
 

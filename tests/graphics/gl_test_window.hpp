@@ -3,7 +3,7 @@
 // A hidden window with an OpenGL context and a started renderer, shared by the
 // tests of one process, and helpers that read pixels back.
 
-#include "lum/graphics/gl.hpp"
+#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/render_target.hpp"
 #include "lum/graphics/renderer.hpp"
 #include "lum/platform/window.hpp"

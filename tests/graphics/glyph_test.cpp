@@ -1,5 +1,5 @@
 #include "lum/graphics/font/glyph_art.hpp"
-#include "lum/graphics/glyph_block.hpp"
+#include "lum/graphics/font/glyph_block.hpp"
 
 #include <gtest/gtest.h>
 

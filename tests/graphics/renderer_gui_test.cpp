@@ -3,10 +3,10 @@
 #include "lum/core/runtime_warning.hpp"
 #include "lum/error/exception.hpp"
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/framebuffer_functions.hpp"
-#include "lum/graphics/gl_info.hpp"
-#include "lum/graphics/gl_lookup.hpp"
-#include "lum/graphics/shader_functions.hpp"
+#include "lum/graphics/gl/framebuffer_functions.hpp"
+#include "lum/graphics/gl/gl_info.hpp"
+#include "lum/graphics/gl/gl_lookup.hpp"
+#include "lum/graphics/gl/shader_functions.hpp"
 #include "lum/platform/window.hpp"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "lum/graphics/shader_functions.hpp"
+#include "lum/graphics/gl/shader_functions.hpp"
 
 #include "lum/error/exception.hpp"
 #include "lum/graphics/pixel_shader.hpp"

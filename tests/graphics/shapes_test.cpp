@@ -1,5 +1,5 @@
 #include "lum/graphics/colour_list.hpp"
-#include "lum/graphics/gl_info.hpp"
+#include "lum/graphics/gl/gl_info.hpp"
 #include "lum/graphics/point.hpp"
 #include "lum/graphics/rect.hpp"
 #include "lum/graphics/render_target.hpp"

@@ -1,4 +1,4 @@
-#include "lum/graphics/text_palette.hpp"
+#include "lum/graphics/font/text_palette.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "lum/core/runtime_warning.hpp"
-#include "lum/graphics/charset.hpp"
-#include "lum/graphics/text_screen.hpp"
+#include "lum/graphics/font/charset.hpp"
+#include "lum/graphics/font/text_screen.hpp"
 
 #include <gtest/gtest.h>
 

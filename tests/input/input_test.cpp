@@ -1,4 +1,4 @@
-#include "input_test_support.hpp"
+#include "support/input_fixture.hpp"
 
 #include "lum/input/input.hpp"
 

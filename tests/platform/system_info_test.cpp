@@ -1,6 +1,6 @@
 #include "lum/platform/system_info.hpp"
 
-#include "data/temp_folder.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 

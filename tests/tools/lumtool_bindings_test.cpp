@@ -1,4 +1,4 @@
-#include "data/temp_folder.hpp"
+#include "support/temp_folder.hpp"
 #include "support/run_process.hpp"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,7 @@ RunResult lumtool_bindings(const std::vector<std::string>& args) {
 }
 
 std::string input_sample(const std::string& name) {
-    return read_bytes(std::string(LUM_TEST_DATA_DIR) + "/input/" + name);
+    return read_bytes(std::string(LUM_TEST_FIXTURES_DIR) + "/input/" + name);
 }
 
 // The built-in keys, each button's keys in code order, worked out by hand.

@@ -1,4 +1,4 @@
-#include "data/temp_folder.hpp"
+#include "support/temp_folder.hpp"
 #include "support/run_process.hpp"
 
 #include <gtest/gtest.h>

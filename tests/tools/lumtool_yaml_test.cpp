@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 namespace {
 
 std::string sample_path(const std::string& name) {
-    return std::string(LUM_TEST_DATA_DIR) + "/data/" + name;
+    return std::string(LUM_TEST_FIXTURES_DIR) + "/data/" + name;
 }
 
 std::string read_bytes(const std::string& path) {
@@ -68,15 +68,15 @@ class TempFolder {
 } // namespace
 
 TEST(LumtoolYaml, PrintsTheEngineBlockFormOfEachSample) {
-    std::string keyboard = read_bytes(sample_path("keyboard_default.yaml"));
-    for (const char* name : {"keyboard_default.yaml", "keyboard_crlf.yaml", "keyboard_other_writer.yaml"}) {
+    std::string keyboard = read_bytes(sample_path("../input/keyboard_default.yaml"));
+    for (const char* name : {"../input/keyboard_default.yaml", "keyboard_crlf.yaml", "keyboard_other_writer.yaml"}) {
         RunResult r = lumtool_yaml({sample_path(name)});
         EXPECT_EQ(r.exit_status, 0) << name;
         EXPECT_EQ(r.stdout_text, keyboard) << name;
         EXPECT_EQ(r.stderr_text, "") << name;
     }
-    RunResult joypad = lumtool_yaml({sample_path("joypad_example.yaml")});
-    EXPECT_EQ(joypad.stdout_text, read_bytes(sample_path("joypad_example.yaml")));
+    RunResult joypad = lumtool_yaml({sample_path("../input/joypad0.yaml")});
+    EXPECT_EQ(joypad.stdout_text, read_bytes(sample_path("../input/joypad0.yaml")));
 }
 
 TEST(LumtoolYaml, ReadsSectionFilesAndAnEmptyDocument) {

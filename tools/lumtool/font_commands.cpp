@@ -2,7 +2,7 @@
 
 #include "command.hpp"
 
-#include "lum/graphics/glyph_block.hpp"
+#include "lum/graphics/font/glyph_block.hpp"
 
 #include <FreeImage.h>
 

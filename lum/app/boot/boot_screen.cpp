@@ -1,0 +1,61 @@
+#include "lum/app/boot/boot_screen.hpp"
+
+#include <algorithm>
+
+namespace lum {
+
+BootScreen::BootScreen(TextCanvas& canvas) : screen_(canvas) {}
+
+void BootScreen::cover(int32_t screen_width, int32_t screen_height) {
+    screen_.resize(screen_width / TextScreen::CELL_SIZE, screen_height / TextScreen::CELL_SIZE);
+    column = row = left_margin = second_margin = 0;
+}
+
+void BootScreen::use_banner_style() {
+    screen_.current_page = BANNER_PAGE;
+    screen_.current_colour = BANNER_COLOUR;
+}
+
+void BootScreen::use_title_style() {
+    screen_.current_page = TITLE_PAGE;
+    screen_.current_colour = TITLE_COLOUR;
+}
+
+void BootScreen::use_body_style() {
+    screen_.current_page = BODY_PAGE;
+    screen_.current_colour = BODY_COLOUR;
+}
+
+void BootScreen::print(const String& text) {
+    screen_.print(column, row, text);
+}
+
+void BootScreen::new_line(Indent indent) {
+    column = indent == Indent::SECOND_MARGIN ? second_margin : left_margin;
+    row += 1;
+    if (row < screen_.rows()) {
+        if (line_callback)
+            line_callback();
+        return;
+    }
+    // Stay on the last row, which the scroll has just emptied, so that every
+    // later line is still seen.
+    screen_.scroll();
+    row = std::max(screen_.rows() - 1, 0);
+    if (scroll_callback)
+        scroll_callback();
+}
+
+void BootScreen::print_line(const String& text) {
+    print(text);
+    new_line();
+}
+
+void BootScreen::section(const String& title) {
+    use_title_style();
+    print(title);
+    new_line();
+    use_body_style();
+}
+
+} // namespace lum

@@ -1,0 +1,52 @@
+#include "lum/graphics/draw.hpp"
+#include "lum/graphics/gl/gl.hpp"
+#include "lum/graphics/renderer.hpp"
+#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/text_screen.hpp"
+
+namespace lum {
+
+namespace {
+
+class GlTextCanvas : public TextCanvas {
+  public:
+    void create(RenderTarget& target, int32_t width, int32_t height) override {
+        target.create(width, height);
+    }
+
+    void release(RenderTarget& target) override { target.release(); }
+
+    void clear(RenderTarget& target) override {
+        push_target(target);
+        clear_target(RGBA(0, 0, 0, 0));
+        pop_target();
+    }
+
+    void begin(RenderTarget& target) override {
+        push_target(target);
+        // Glyphs and fills replace the pixels under them, alpha included.
+        glDisable(GL_BLEND);
+    }
+
+    // A clear leaves the same pixels as a filled rectangle with blending off,
+    // without shading one.
+    void fill(const Rect& pixels) override {
+        clear_target_rect(RGBA(0, 0, 0, 0), pixels.x, pixels.y, pixels.width, pixels.height);
+    }
+
+    void glyph(const Charset& charset, uint32_t code, int32_t x, int32_t y, int32_t width, int32_t height,
+               const RGBA& colour, int32_t angle) override {
+        draw_glyph(&charset, code, x, y, width, height, colour, angle);
+    }
+
+    void end(RenderTarget&) override { pop_target(); }
+};
+
+} // namespace
+
+TextCanvas& gl_text_canvas() {
+    static GlTextCanvas canvas;
+    return canvas;
+}
+
+} // namespace lum
