@@ -29,10 +29,12 @@ String temporary_name_for(const String& filename) {
 
 } // namespace
 
-AtomicFile::AtomicFile(const Path& target) {
+AtomicFile::AtomicFile(const Path& target, MissingFolder missing) {
     target_path_ = target.to_string();
     String folder = folder_of(target_path_);
     if (!folder.empty() && !platform::is_directory(folder)) {
+        if (missing == MissingFolder::REFUSE)
+            throw FileOpenException(Format("cannot write '{0}': no folder '{1}'", target_path_, folder));
         errno = 0;
         if (!platform::make_directories(folder)) {
             int error_number = errno != 0 ? errno : EIO;

@@ -8,6 +8,14 @@
 
 namespace lum {
 
+// What opening an atomic file does when the target's folder does not exist.
+enum class MissingFolder {
+    // Creates it and its missing parents, as a save into a fresh game folder needs.
+    CREATE,
+    // Fails: the caller named a folder that is expected to be there already.
+    REFUSE,
+};
+
 // Replaces a whole file at once: the text goes to a temporary file beside the
 // target, which is flushed, synced to disk and renamed over the target only
 // when everything was written. Until then, and after any failure, the old
@@ -18,9 +26,10 @@ namespace lum {
 //   out.commit();
 class AtomicFile {
   public:
-    // Creates the target's missing parent folders and opens the temporary
-    // file for writing. Throws FileOpenException when either fails.
-    explicit AtomicFile(const Path& target);
+    // Creates the target's missing parent folders (or, with REFUSE, requires
+    // them) and opens the temporary file for writing. Throws FileOpenException
+    // when either fails.
+    explicit AtomicFile(const Path& target, MissingFolder missing = MissingFolder::CREATE);
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
     // Removes the temporary file unless commit succeeded.

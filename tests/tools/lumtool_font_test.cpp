@@ -1,5 +1,5 @@
-#include "support/temp_folder.hpp"
 #include "support/run_process.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -85,5 +85,7 @@ TEST(LumtoolFont, FontSheetRejectsBadCallsAndReportsUnwritableFiles) {
     std::string nowhere = dir.file("missing/sheet.png");
     RunResult run = lumtool({"font-sheet", nowhere});
     EXPECT_EQ(run.exit_status, 1);
-    EXPECT_EQ(run.stderr_text, "lumtool: cannot write '" + nowhere + "'\n");
+    EXPECT_EQ(run.stderr_text,
+              "lumtool: cannot write '" + nowhere + "': no folder '" + dir.file("missing/") + "'\n");
+    EXPECT_EQ(dir.listing(), "") << "the folder is not created";
 }

@@ -3,8 +3,7 @@
 #include "command.hpp"
 
 #include "lum/graphics/font/glyph_block.hpp"
-
-#include <FreeImage.h>
+#include "lum/graphics/png_writer.hpp"
 
 #include <algorithm>
 #include <array>
@@ -176,25 +175,21 @@ Canvas draw_sheet() {
     return canvas;
 }
 
-bool save_png(const Canvas& canvas, int scale, const std::string& path) {
-    const int w = canvas.width() * scale;
-    const int h = canvas.height() * scale;
-    FIBITMAP* bitmap = FreeImage_Allocate(w, h, 24);
-    if (bitmap == nullptr)
-        return false;
-    for (int y = 0; y < h; ++y) {
-        // FreeImage keeps the bottom row first.
-        BYTE* line = FreeImage_GetScanLine(bitmap, h - 1 - y);
-        for (int x = 0; x < w; ++x) {
-            const Colour& c = canvas.at(x / scale, y / scale);
-            line[x * 3 + FI_RGBA_RED] = c.r;
-            line[x * 3 + FI_RGBA_GREEN] = c.g;
-            line[x * 3 + FI_RGBA_BLUE] = c.b;
-        }
+// Writes the sheet with each of its pixels as a square of scale x scale.
+void save_png(const Canvas& canvas, int scale, const std::string& out) {
+    lum::Path path = path_of(out);
+    try {
+        lum::write_png(path, canvas.width() * scale, canvas.height() * scale, [&](int32_t y, uint8_t* rgb) {
+            for (int x = 0; x < canvas.width() * scale; ++x) {
+                const Colour& c = canvas.at(x / scale, y / scale);
+                rgb[x * 3] = c.r;
+                rgb[x * 3 + 1] = c.g;
+                rgb[x * 3 + 2] = c.b;
+            }
+        });
+    } catch (const lum::Exception& e) {
+        fail_on_file("cannot write", out, path, e);
     }
-    bool saved = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_DEFAULT) != 0;
-    FreeImage_Unload(bitmap);
-    return saved;
 }
 
 int parse_scale(const std::string& word) {
@@ -224,8 +219,7 @@ int font_sheet(const std::vector<std::string>& args) {
     for (int p = 0; p < lum::SYSTEM_FONT_PAGES; ++p)
         if (lum::builtin_glyph_block(p) == nullptr)
             throw Failure{"font page " + std::to_string(p) + " is missing"};
-    if (!save_png(draw_sheet(), scale, out))
-        throw Failure{"cannot write '" + out + "'"};
+    save_png(draw_sheet(), scale, out);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "lum/app/frame/screenshot.hpp"
 #include "lum/audio/audio_buffer.hpp"
 #include "lum/audio/audio_device.hpp"
+#include "lum/platform/time.hpp"
 
 using namespace lum;
 using namespace lum::test;
@@ -188,8 +189,22 @@ TEST_F(FrameTest, ANoticeLastsOneSecondAndASecondOneRestartsIt) {
     EXPECT_EQ(notice().until, 0u);
 }
 
-TEST(Screenshot, TheFileIsNamedByTheLocalTime) {
-    EXPECT_EQ(screenshot_file_name({2013, 3, 5, 7, 8, 9}), String("halvane-screenshot-20130305-070809.png"));
-    EXPECT_EQ(screenshot_file_name({2024, 12, 31, 23, 59, 58}),
-              String("halvane-screenshot-20241231-235958.png"));
+using Screenshot = FrameTest;
+
+TEST_F(Screenshot, TheFileIsNamedByTheLocalTime) {
+    struct Case {
+        platform::LocalTime time;
+        const char* name;
+    };
+    const Case cases[] = {
+        {{2013, 3, 5, 7, 8, 9}, "halvane-screenshot-20130305-070809.png"},
+        {{2024, 12, 31, 23, 59, 58}, "halvane-screenshot-20241231-235958.png"},
+        // A leap second, and a year of fewer than four digits.
+        {{2016, 12, 31, 23, 59, 60}, "halvane-screenshot-20161231-235960.png"},
+        {{999, 10, 1, 0, 0, 0}, "halvane-screenshot-09991001-000000.png"},
+    };
+    for (const Case& c : cases) {
+        backend.set_local_time(c.time);
+        EXPECT_EQ(screenshot_file_name(), String(c.name));
+    }
 }
