@@ -4,8 +4,9 @@
 // with a script of steps that act on the frames as the status line asks.
 
 #include "support/frame_fixture.hpp"
-#include "support/text_rows.hpp"
 #include "support/input_fixture.hpp"
+#include "support/samples.hpp"
+#include "support/text_rows.hpp"
 
 #include "bindwell/bindwell.hpp"
 
@@ -48,7 +49,7 @@ class BindwellRun : public FrameTest {
 
     void SetUp() override {
         FrameTest::SetUp();
-        std::filesystem::copy_file(std::string(LUM_TEST_FIXTURES_DIR) + "/../../png", folder.file("png"));
+        std::filesystem::copy_file(boot_picture_path(), folder.file("png"));
         bindwell.each_frame = [this] { next_frame(); };
     }
 

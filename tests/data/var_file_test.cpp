@@ -5,13 +5,11 @@
 #include "lum/data/var.hpp"
 #include "lum/error/exception.hpp"
 #include "lum/text/text_encoding.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
 using lum::DataParseException;
@@ -20,49 +18,14 @@ using lum::Path;
 using lum::String;
 using lum::Var;
 using lum::test::dump;
+using lum::test::read_bytes;
+using lum::test::TempFolder;
 namespace fs = std::filesystem;
 
 namespace {
 
-// A fresh folder for one test, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::random_device seed;
-        path_ = fs::temp_directory_path() / ("lum_var_test_" + std::to_string(seed()));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ignored);
-        fs::remove_all(path_, ignored);
-    }
-    fs::path operator/(const std::string& name) const { return path_ / name; }
-    const fs::path& path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 Path engine_path(const fs::path& p) {
     return Path(String(p.string()));
-}
-
-std::string read_bytes(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void write_bytes(const fs::path& p, const std::string& bytes) {
-    std::ofstream out(p, std::ios::binary);
-    out << bytes;
-}
-
-std::string listing(const fs::path& folder) {
-    std::string names;
-    for (const auto& e : fs::directory_iterator(folder))
-        names += e.path().filename().string() + " ";
-    return names;
 }
 
 } // namespace
@@ -86,7 +49,7 @@ TEST(VarFile, SaveWritesTheBlockFormAndLoadReadsItBack) {
     small["a"].set_string("b");
     small.save(engine_path(dir / "doc.yaml"));
     EXPECT_EQ(read_bytes(dir / "doc.yaml"), "a: b\n");
-    EXPECT_EQ(listing(dir.path()), "doc.yaml ");
+    EXPECT_EQ(dir.listing(), "doc.yaml");
 }
 
 TEST(VarFile, AFailedSaveThrowsAndLeavesTheOldFileAlone) {
@@ -98,29 +61,29 @@ TEST(VarFile, AFailedSaveThrowsAndLeavesTheOldFileAlone) {
     fs::create_directories(dir / "taken.yaml" / "inside");
     EXPECT_THROW(v.save(engine_path(dir / "taken.yaml")), FileOpenException);
     EXPECT_TRUE(fs::is_directory(dir / "taken.yaml" / "inside"));
-    EXPECT_EQ(listing(dir.path()), "taken.yaml ");
+    EXPECT_EQ(dir.listing(), "taken.yaml");
 
     // The folder to write in is a plain file.
-    write_bytes(dir / "plain", "old");
+    dir.write("plain", "old");
     EXPECT_THROW(v.save(engine_path(dir / "plain" / "x.yaml")), FileOpenException);
     EXPECT_EQ(read_bytes(dir / "plain"), "old");
 }
 
 TEST(VarFile, LoadDetectsEachFormatAndReportsFailures) {
     TempFolder dir;
-    write_bytes(dir / "settings.ini", "[window]\nwidth=640\r\nheight = 480\n");
+    dir.write("settings.ini", "[window]\nwidth=640\r\nheight = 480\n");
     Var ini;
     ini.load(engine_path(dir / "settings.ini"));
     EXPECT_EQ(dump(ini), "{window: {height: '480', width: '640'}}");
 
     // A byte order mark at the start is dropped by the file layer.
-    write_bytes(dir / "bom.yaml", "\xEF\xBB\xBFk: [v]\n");
+    dir.write("bom.yaml", "\xEF\xBB\xBFk: [v]\n");
     Var bom;
     bom.load(engine_path(dir / "bom.yaml"));
     EXPECT_EQ(dump(bom), "{k: ['v']}");
 
     // A scrambled asset reads like its plain text.
-    write_bytes(dir / "asset.yaml", lum::scrambled_file("- one\n- two\n"));
+    dir.write("asset.yaml", lum::scrambled_file("- one\n- two\n"));
     Var asset;
     asset.load(engine_path(dir / "asset.yaml"));
     EXPECT_EQ(dump(asset), "['one', 'two']");
@@ -130,11 +93,11 @@ TEST(VarFile, LoadDetectsEachFormatAndReportsFailures) {
     EXPECT_THROW(missing.load(engine_path(dir / "missing.yaml")), FileOpenException);
     EXPECT_EQ(dump(missing), "{default: 'kept'}");
 
-    write_bytes(dir / "empty.yaml", "");
+    dir.write("empty.yaml", "");
     missing.load(engine_path(dir / "empty.yaml"));
     EXPECT_EQ(dump(missing), "{default: 'kept'}");
 
-    write_bytes(dir / "broken.yaml", "a: 1\nb: : :\n");
+    dir.write("broken.yaml", "a: 1\nb: : :\n");
     Var broken;
     EXPECT_THROW(broken.load(engine_path(dir / "broken.yaml")), DataParseException);
     EXPECT_EQ(dump(broken), "{a: '1', b: ~}");
@@ -142,7 +105,7 @@ TEST(VarFile, LoadDetectsEachFormatAndReportsFailures) {
 
 // The Var that load gives for these bytes, or "throws".
 std::string loaded(const TempFolder& dir, const std::string& bytes) {
-    write_bytes(dir / "doc.yaml", bytes);
+    dir.write("doc.yaml", bytes);
     Var v;
     try {
         v.load(engine_path(dir / "doc.yaml"));
@@ -170,23 +133,23 @@ TEST(VarFile, LoadReadsAnyBytesLikeTheTextLayerDecodesThem) {
     // A NUL cuts the rest of its line, line feed included.
     EXPECT_EQ(loaded(dir, std::string("- x\0y\n- z\n", 10)), "['x- z']");
     // A character above U+FFFF reads as U+3013, written raw or as an escape.
-    write_bytes(dir / "wide.yaml", "k: a\xF0\x9F\x98\x80\nsmile: \"x\\U0001F600y\"\n");
+    dir.write("wide.yaml", "k: a\xF0\x9F\x98\x80\nsmile: \"x\\U0001F600y\"\n");
     Var wide;
     wide.load(engine_path(dir / "wide.yaml"));
     EXPECT_EQ(wide["k"].to_string().units(), u"a\u3013");
     EXPECT_EQ(wide["smile"].to_string().units(), u"x\u3013y");
     // A two-byte lead takes the next byte whatever it is: C3 28 is U+00E8.
-    write_bytes(dir / "bad.yaml", "- \xC3(x\n");
+    dir.write("bad.yaml", "- \xC3(x\n");
     Var bad;
     bad.load(engine_path(dir / "bad.yaml"));
     EXPECT_EQ(bad[0].to_string().units(), u"\u00E8x");
     // An encoded surrogate becomes a lone surrogate, which YAML gets as U+FFFD.
-    write_bytes(dir / "surrogate.yaml", "- \xED\xA0\x80\n");
+    dir.write("surrogate.yaml", "- \xED\xA0\x80\n");
     Var surrogate;
     surrogate.load(engine_path(dir / "surrogate.yaml"));
     EXPECT_EQ(surrogate[0].to_string().units(), u"\uFFFD");
     // The file layer drops one byte order mark and YAML drops the next.
-    write_bytes(dir / "bom.yaml", "\xEF\xBB\xBF\xEF\xBB\xBFk: \xC3\xA9\n");
+    dir.write("bom.yaml", "\xEF\xBB\xBF\xEF\xBB\xBFk: \xC3\xA9\n");
     Var bom;
     bom.load(engine_path(dir / "bom.yaml"));
     ASSERT_EQ(bom.hash().size(), 1u);

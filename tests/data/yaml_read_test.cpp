@@ -1,11 +1,10 @@
 #include "data/var_dump.hpp"
 #include "lum/data/var.hpp"
 #include "lum/error/exception.hpp"
+#include "support/samples.hpp"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -18,10 +17,9 @@ using lum::test::dump;
 
 namespace {
 
+// A sample as text, named by its area and name.
 String sample(const std::string& name) {
-    std::ifstream in(std::string(LUM_TEST_FIXTURES_DIR) + "/data/" + name, std::ios::binary);
-    EXPECT_TRUE(in.good()) << name;
-    return String(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+    return String(lum::test::sample_bytes(name));
 }
 
 Var parsed(const String& text, DataFormat format = DataFormat::YAML) {
@@ -59,7 +57,8 @@ std::string nested_lists(int depth) {
 } // namespace
 
 TEST(YamlRead, DocumentsFromOtherWritersReadIntoTheSameVar) {
-    for (const char* name : {"../input/keyboard_default.yaml", "keyboard_crlf.yaml", "keyboard_other_writer.yaml"}) {
+    for (const char* name :
+         {"input/keyboard_default.yaml", "data/keyboard_crlf.yaml", "data/keyboard_other_writer.yaml"}) {
         String text = sample(name);
         EXPECT_EQ(Var::detect_format(text), DataFormat::YAML) << name;
         Var v;
@@ -69,7 +68,7 @@ TEST(YamlRead, DocumentsFromOtherWritersReadIntoTheSameVar) {
 }
 
 TEST(YamlRead, EveryScalarStyleReadsAsText) {
-    Var v = parsed(sample("mixed_styles.yaml"));
+    Var v = parsed(sample("data/mixed_styles.yaml"));
     EXPECT_EQ(dump(v["plain"]), "'hello world'");
     EXPECT_EQ(v["number"].to_int64(), 12);
     EXPECT_EQ(dump(v["null value"]), "'~'");

@@ -1,11 +1,10 @@
 #include "data/var_dump.hpp"
 #include "lum/data/var.hpp"
+#include "support/samples.hpp"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <initializer_list>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,14 +13,9 @@ using lum::String;
 using lum::Value;
 using lum::Var;
 using lum::test::dump;
+using lum::test::input_sample;
 
 namespace {
-
-std::string sample(const std::string& name) {
-    std::ifstream in(std::string(LUM_TEST_FIXTURES_DIR) + "/data/" + name, std::ios::binary);
-    EXPECT_TRUE(in.good()) << name;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // The keyboard defaults, entered in the order of their table.
 Var keyboard_defaults() {
@@ -67,7 +61,7 @@ std::string scalar_line(const Value& value) {
 } // namespace
 
 TEST(YamlWrite, TheKeyboardDefaultsComeOutAsTheirPublishedListing) {
-    EXPECT_EQ(block(keyboard_defaults()), sample("../input/keyboard_default.yaml"));
+    EXPECT_EQ(block(keyboard_defaults()), input_sample("keyboard_default.yaml"));
 }
 
 TEST(YamlWrite, AJoypadDocumentComesOutAsItsPublishedListing) {
@@ -82,7 +76,7 @@ TEST(YamlWrite, AJoypadDocumentComesOutAsItsPublishedListing) {
         Var& list = doc["Joypad0"][name];
         list[list.count()] = Value(input);
     }
-    EXPECT_EQ(block(doc), sample("../input/joypad0.yaml"));
+    EXPECT_EQ(block(doc), input_sample("joypad0.yaml"));
 }
 
 TEST(YamlWrite, ScalarsAreBareOnlyWhenAsciiLettersAndDigits) {

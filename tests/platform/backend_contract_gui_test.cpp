@@ -5,13 +5,11 @@
 #include "backend_contract.hpp"
 
 #include "lum/platform/glfw/glfw_backend.hpp"
-#include "support/run_process.hpp"
+#include "support/live_process.hpp"
+#include "support/temp_folder.hpp"
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -30,14 +28,11 @@ const std::map<int, std::string> KEY_NAMES = {{0x41, "a"}, {0x0D, "Return"}, {0x
 class GlfwDriver {
   public:
     // The backend reads the file when the window system starts.
-    GlfwDriver() : pads_(pads_file()) {
-        std::ofstream(pads_).flush();
-        setenv(VIRTUAL_JOYPADS_VARIABLE, pads_.c_str(), 1);
+    GlfwDriver() {
+        folder_.write("pads.txt", "");
+        setenv(VIRTUAL_JOYPADS_VARIABLE, folder_.file("pads.txt").c_str(), 1);
     }
-    ~GlfwDriver() {
-        unsetenv(VIRTUAL_JOYPADS_VARIABLE);
-        std::filesystem::remove(pads_);
-    }
+    ~GlfwDriver() { unsetenv(VIRTUAL_JOYPADS_VARIABLE); }
 
     Backend& backend() { return glfw_; }
 
@@ -48,8 +43,7 @@ class GlfwDriver {
         r.title = String("lum contract " + std::to_string(++opened_));
         if (!open_window(r))
             return false;
-        RunResult found = run_process({"xdotool", "search", "--name", "^" + r.title.to_utf8() + "$"});
-        window_id_ = found.stdout_text.substr(0, found.stdout_text.find('\n'));
+        window_id_ = lum::find_window(r.title.to_utf8(), 5000);
         return !window_id_.empty();
     }
 
@@ -61,7 +55,7 @@ class GlfwDriver {
         for (const std::string& w : {std::string("mousemove"), std::string("--window"), window_id_,
                                      std::to_string(mark.x), std::to_string(mark.y)})
             argv.push_back(w);
-        RunResult r = run_process(argv);
+        RunResult r = lum::x_client(argv);
         ASSERT_EQ(r.exit_status, 0) << r.stderr_text;
         actions_.clear();
         moved_ = false;
@@ -81,10 +75,7 @@ class GlfwDriver {
                         {"windowsize", window_id_, std::to_string(width), std::to_string(height)});
     }
     // The window manager's close button, through the program end-to-end tests use.
-    void user_close() {
-        RunResult r = run_process({LUM_WM_CLOSE_PATH, shown_title()});
-        ASSERT_EQ(r.exit_status, 0) << r.stderr_text;
-    }
+    void user_close() { ASSERT_TRUE(lum::close_window(shown_title())) << "no window took the close"; }
     void tap_key(int vk) { actions_.insert(actions_.end(), {"key", KEY_NAMES.at(vk)}); }
     void key_down(int vk) { actions_.insert(actions_.end(), {"keydown", KEY_NAMES.at(vk)}); }
     void key_up(int vk) { actions_.insert(actions_.end(), {"keyup", KEY_NAMES.at(vk)}); }
@@ -102,7 +93,7 @@ class GlfwDriver {
             actions_.insert(actions_.end(), {"click", steps > 0 ? "4" : "5"});
     }
     std::string shown_title() {
-        RunResult r = run_process({"xdotool", "getwindowname", window_id_});
+        RunResult r = lum::x_client({"xdotool", "getwindowname", window_id_});
         return r.stdout_text.substr(0, r.stdout_text.find('\n'));
     }
 
@@ -119,11 +110,7 @@ class GlfwDriver {
     }
 
   private:
-    static std::filesystem::path pads_file() {
-        return std::filesystem::temp_directory_path() /
-               ("lum-contract-pads-" + std::to_string(std::random_device()()) + ".txt");
-    }
-    void append(const std::string& line) { std::ofstream(pads_, std::ios::app) << line << "\n"; }
+    void append(const std::string& line) { folder_.append("pads.txt", line + "\n"); }
 
     struct Mark {
         int x = -1;
@@ -131,7 +118,7 @@ class GlfwDriver {
         bool operator==(const Mark&) const = default;
     };
 
-    std::filesystem::path pads_;
+    lum::test::TempFolder folder_;
     GlfwBackend glfw_;
     std::string window_id_;
     std::vector<std::string> actions_;

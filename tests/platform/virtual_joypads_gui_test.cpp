@@ -1,12 +1,12 @@
 #include "lum/platform/glfw/glfw_backend.hpp"
 #include "lum/platform/virtual_joypads.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 
 using namespace lum::platform;
@@ -28,11 +28,10 @@ class VirtualJoypadFile : public testing::Test {
         stop_window_system();
         use_backend(nullptr);
         unsetenv(VIRTUAL_JOYPADS_VARIABLE);
-        std::filesystem::remove(file);
     }
 
-    std::filesystem::path file = std::filesystem::temp_directory_path() /
-                                 ("lum-pads-" + std::to_string(std::random_device()()) + ".txt");
+    lum::test::TempFolder folder;
+    std::filesystem::path file = folder / "pads.txt";
     GlfwBackend glfw;
     std::string said;
 };

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "support/temp_folder.hpp"
 #include "lum/data/folders.hpp"
 #include "lum/input/input.hpp"
 #include "lum/input/keyboard_state.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
+#include "support/samples.hpp"
+#include "support/temp_folder.hpp"
 #include "support/virtual_keys.hpp"
 
 #include <filesystem>
@@ -56,11 +57,6 @@ class TempWorkingFolder : public TempFolder {
   private:
     String saved_;
 };
-
-// The bytes of a sample under tests/fixtures/input.
-inline std::string input_sample(const std::string& name) {
-    return read_bytes(std::string(LUM_TEST_FIXTURES_DIR) + "/input/" + name);
-}
 
 // Input records of one test, apart from the process-wide ones.
 struct InputRecords {

@@ -168,7 +168,9 @@ std::string find_window(const std::string& title, int timeout_ms) {
         std::string id = r.stdout_text.substr(0, r.stdout_text.find('\n'));
         if (!id.empty() || milliseconds_until(deadline) == 0)
             return id;
-        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(milliseconds_until(deadline), 100)));
+        // Short pauses: a program that ends itself after a few frames keeps its
+        // window for half a second.
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(milliseconds_until(deadline), 20)));
     }
 }
 

@@ -19,7 +19,7 @@ class TempFolder {
         std::random_device entropy;
         auto base = std::filesystem::temp_directory_path();
         for (;;) {
-            path_ = base / ("lum-data-test-" + std::to_string(entropy()));
+            path_ = base / ("lum-test-" + std::to_string(entropy()));
             if (std::filesystem::create_directory(path_))
                 break;
         }
@@ -33,6 +33,7 @@ class TempFolder {
 
     // The full path of name inside the folder.
     std::string file(std::string_view name) const { return (path_ / name).string(); }
+    std::filesystem::path operator/(std::string_view name) const { return path_ / name; }
     const std::filesystem::path& path() const { return path_; }
 
     // Writes bytes to name exactly.
@@ -41,6 +42,11 @@ class TempFolder {
         std::ofstream out(full, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         return full;
+    }
+    // Adds bytes to the end of name, creating it when missing.
+    void append(std::string_view name, std::string_view bytes) const {
+        std::ofstream out(file(name), std::ios::binary | std::ios::app);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
 
     // Every entry's name in the folder, sorted, joined by "|".

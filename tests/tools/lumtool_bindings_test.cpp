@@ -1,5 +1,6 @@
-#include "support/temp_folder.hpp"
 #include "support/run_process.hpp"
+#include "support/samples.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 
 using lum::run_process;
 using lum::RunResult;
-using lum::test::read_bytes;
+using lum::test::input_sample;
 using lum::test::TempFolder;
 
 namespace {
@@ -19,10 +20,6 @@ RunResult lumtool_bindings(const std::vector<std::string>& args) {
     std::vector<std::string> argv = {LUM_LUMTOOL_PATH, "bindings"};
     argv.insert(argv.end(), args.begin(), args.end());
     return run_process(argv);
-}
-
-std::string input_sample(const std::string& name) {
-    return read_bytes(std::string(LUM_TEST_FIXTURES_DIR) + "/input/" + name);
 }
 
 // The built-in keys, each button's keys in code order, worked out by hand.

@@ -1,16 +1,17 @@
+#include "support/png_header.hpp"
 #include "support/run_process.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 using lum::run_process;
 using lum::RunResult;
+using lum::test::png_header;
+using lum::test::PngHeader;
+using lum::test::read_bytes;
 using lum::test::TempFolder;
 
 namespace {
@@ -20,36 +21,13 @@ RunResult lumtool(std::vector<std::string> args) {
     return run_process(args);
 }
 
-std::string contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-uint32_t big_endian(const std::string& bytes, size_t at) {
-    uint32_t v = 0;
-    for (size_t i = 0; i < 4; ++i)
-        v = (v << 8) | static_cast<unsigned char>(bytes[at + i]);
-    return v;
-}
-
-struct PngHeader {
-    uint32_t width = 0;
-    uint32_t height = 0;
-};
-
-// Checks the PNG signature and reads the IHDR chunk that must follow it.
+// Checks the signature, the IHDR chunk that must follow it and its 8-bit RGB
+// pixels, and gives the header.
 PngHeader read_png_header(const std::string& bytes) {
-    PngHeader h;
-    EXPECT_GE(bytes.size(), 33u);
-    if (bytes.size() < 33)
-        return h;
-    EXPECT_EQ(bytes.substr(0, 8), std::string("\x89PNG\r\n\x1A\n", 8));
-    EXPECT_EQ(big_endian(bytes, 8), 13u);
-    EXPECT_EQ(bytes.substr(12, 4), "IHDR");
-    EXPECT_EQ(bytes[24], 8); // bits per channel
-    EXPECT_EQ(bytes[25], 2); // colour type: RGB
-    h.width = big_endian(bytes, 16);
-    h.height = big_endian(bytes, 20);
+    PngHeader h = png_header(bytes);
+    EXPECT_TRUE(h.valid) << "no PNG signature and IHDR chunk in " << bytes.size() << " bytes";
+    EXPECT_EQ(h.bit_depth, 8);   // bits per channel
+    EXPECT_EQ(h.colour_type, 2); // colour type: RGB
     return h;
 }
 
@@ -60,11 +38,11 @@ TEST(LumtoolFont, FontSheetWritesAPngOfEveryPageAtTheChosenScale) {
     RunResult run = lumtool({"font-sheet", dir.file("sheet.png")});
     ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
     EXPECT_EQ(run.stdout_text, "");
-    PngHeader doubled = read_png_header(contents(dir.file("sheet.png")));
+    PngHeader doubled = read_png_header(read_bytes(dir.file("sheet.png")));
 
     run = lumtool({"font-sheet", "--scale", "1", dir.file("small.png")});
     ASSERT_EQ(run.exit_status, 0) << run.stderr_text;
-    PngHeader plain = read_png_header(contents(dir.file("small.png")));
+    PngHeader plain = read_png_header(read_bytes(dir.file("small.png")));
     EXPECT_EQ(doubled.width, plain.width * 2);
     EXPECT_EQ(doubled.height, plain.height * 2);
 

@@ -1,29 +1,20 @@
 #include "support/run_process.hpp"
+#include "support/samples.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 using lum::run_process;
 using lum::RunResult;
-namespace fs = std::filesystem;
+using lum::test::input_sample;
+using lum::test::sample_path;
+using lum::test::TempFolder;
 
 namespace {
-
-std::string sample_path(const std::string& name) {
-    return std::string(LUM_TEST_FIXTURES_DIR) + "/data/" + name;
-}
-
-std::string read_bytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 RunResult lumtool_yaml(const std::vector<std::string>& args) {
     std::vector<std::string> argv = {LUM_LUMTOOL_PATH, "yaml"};
@@ -42,41 +33,19 @@ void expect_failure(const RunResult& r, const std::string& file, const std::stri
     EXPECT_NE(r.stderr_text.find(what), std::string::npos) << r.stderr_text;
 }
 
-class TempFolder {
-  public:
-    TempFolder() {
-        std::random_device seed;
-        path_ = fs::temp_directory_path() / ("lumtool_yaml_test_" + std::to_string(seed()));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    std::string write(const std::string& name, const std::string& bytes) const {
-        std::string p = (path_ / name).string();
-        std::ofstream(p, std::ios::binary) << bytes;
-        return p;
-    }
-
-    std::string folder() const { return path_.string(); }
-
-  private:
-    fs::path path_;
-};
-
 } // namespace
 
 TEST(LumtoolYaml, PrintsTheEngineBlockFormOfEachSample) {
-    std::string keyboard = read_bytes(sample_path("../input/keyboard_default.yaml"));
-    for (const char* name : {"../input/keyboard_default.yaml", "keyboard_crlf.yaml", "keyboard_other_writer.yaml"}) {
+    std::string keyboard = input_sample("keyboard_default.yaml");
+    for (const char* name :
+         {"input/keyboard_default.yaml", "data/keyboard_crlf.yaml", "data/keyboard_other_writer.yaml"}) {
         RunResult r = lumtool_yaml({sample_path(name)});
         EXPECT_EQ(r.exit_status, 0) << name;
         EXPECT_EQ(r.stdout_text, keyboard) << name;
         EXPECT_EQ(r.stderr_text, "") << name;
     }
-    RunResult joypad = lumtool_yaml({sample_path("../input/joypad0.yaml")});
-    EXPECT_EQ(joypad.stdout_text, read_bytes(sample_path("../input/joypad0.yaml")));
+    RunResult joypad = lumtool_yaml({sample_path("input/joypad0.yaml")});
+    EXPECT_EQ(joypad.stdout_text, input_sample("joypad0.yaml"));
 }
 
 TEST(LumtoolYaml, ReadsSectionFilesAndAnEmptyDocument) {
@@ -91,7 +60,7 @@ TEST(LumtoolYaml, ReadsSectionFilesAndAnEmptyDocument) {
 
 TEST(LumtoolYaml, FailuresNameTheFileAndExitWithStatusOne) {
     TempFolder dir;
-    std::string missing = (fs::temp_directory_path() / "lumtool_yaml_no_such_file.yaml").string();
+    std::string missing = dir.file("lumtool_yaml_no_such_file.yaml");
     expect_failure(lumtool_yaml({missing}), "lumtool_yaml_no_such_file.yaml", "No such file or directory");
 
     std::string broken = dir.write("broken.yaml", "a: 1\nb: [x, y\nc: 3\n");
@@ -100,7 +69,7 @@ TEST(LumtoolYaml, FailuresNameTheFileAndExitWithStatusOne) {
     std::string deep = dir.write("deep.yaml", "key: " + std::string(300, '[') + std::string(300, ']'));
     expect_failure(lumtool_yaml({deep}), deep, "256");
 
-    expect_failure(lumtool_yaml({dir.folder()}), dir.folder(), "Is a directory");
+    expect_failure(lumtool_yaml({dir.path().string()}), dir.path().string(), "Is a directory");
 }
 
 TEST(LumtoolYaml, FailuresSayWhereLibyamlStoppedAndNameTheFileOnce) {
@@ -117,7 +86,7 @@ TEST(LumtoolYaml, FailuresSayWhereLibyamlStoppedAndNameTheFileOnce) {
     EXPECT_EQ(r.stderr_text,
               "lumtool: cannot parse '" + broken + "': line 3, column 2: did not find expected ',' or ']'\n");
 
-    std::string missing = dir.folder() + "/missing.yaml";
+    std::string missing = dir.path().string() + "/missing.yaml";
     r = lumtool_yaml({missing});
     EXPECT_EQ(r.stderr_text, "lumtool: cannot open '" + missing + "': No such file or directory\n");
 }

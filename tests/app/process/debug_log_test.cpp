@@ -1,11 +1,10 @@
 #include "lum/app/process/debug_log.hpp"
 #include "lum/app/process/system_profile.hpp"
+#include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 using namespace lum;
 
@@ -28,10 +27,8 @@ TEST(DebugLog, WritesABomThenEachLineWithOneLineFeed) {
         log.write_line(String("third"));
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "first\n二行目\nthird\n");
-    std::ifstream in("debuglog-1234ABCD.txt", std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(bytes, "\xEF\xBB\xBF"
-                     "first\n二行目\nthird\n");
+    EXPECT_EQ(test::read_bytes("debuglog-1234ABCD.txt"), "\xEF\xBB\xBF"
+                                                         "first\n二行目\nthird\n");
     std::remove("debuglog-1234ABCD.txt");
 }
 
