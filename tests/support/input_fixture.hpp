@@ -6,7 +6,7 @@
 #include "lum/input/keyboard_state.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
-#include "support/virtual_keys.hpp"
+#include "lum/platform/virtual_key.hpp"
 
 #include <filesystem>
 #include <memory>
