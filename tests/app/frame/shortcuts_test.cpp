@@ -122,6 +122,8 @@ TEST_F(Shortcuts, AltReturnTwiceGrowsToTheDesktopThenReturnsToThe1xSize) {
 }
 
 TEST_F(Shortcuts, TheSoundPausesWithTheFocusAndThePauseAndStopsAtAReset) {
+    // These frames run outside App::run, so the hooks it installs are set here.
+    set_sound_focus_hooks(pause_all_sources, resume_all_sources);
     open_audio();
     std::vector<uint8_t> silence(800, 128);
     uint32_t buffer = create_audio_buffer(silence.data(), silence.size(), SampleFormat::MONO8, 8000);
@@ -143,6 +145,7 @@ TEST_F(Shortcuts, TheSoundPausesWithTheFocusAndThePauseAndStopsAtAReset) {
     EXPECT_EQ(play_state(*s), PlayState::STOPPED) << "reset";
     close_audio();
     delete_audio_buffer(buffer);
+    set_sound_focus_hooks(nullptr, nullptr);
 }
 
 TEST_F(Shortcuts, AScreenshotWithoutAPictureSaysItFailedAndWhy) {
