@@ -6,6 +6,7 @@
 #include "lum/input/input_step.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
+#include "lum/platform/virtual_key.hpp"
 
 #include <benchmark/benchmark.h>
 
@@ -106,7 +107,7 @@ struct Machine {
                 backend.set_joystick_button(id, j, all || j < 2);
         }
         for (int vk = 1; vk < 256; ++vk) {
-            if (all || vk == 0x25 || vk == 0x5A)
+            if (all || vk == lum::platform::VK_LEFT || vk == lum::platform::VK_Z)
                 backend.key_down(vk);
             else
                 backend.key_up(vk);

@@ -8,7 +8,6 @@
 #include "lum/app/frame/window_system.hpp"
 #include "lum/app/process/message_box.hpp"
 #include "lum/app/process/records.hpp"
-#include "lum/app/process/shutdown.hpp"
 #include "lum/audio/audio_device.hpp"
 #include "lum/audio/audio_monitor.hpp"
 #include "lum/error/exception.hpp"
@@ -17,6 +16,7 @@
 #include "lum/graphics/font/system_font_gl.hpp"
 #include "lum/graphics/font/text_palette.hpp"
 #include "lum/input/input.hpp"
+#include "lum/input/input_step.hpp"
 #include "lum/input/joypad_map.hpp"
 #include "lum/input/keyboard_map.hpp"
 #include "lum/platform/window.hpp"
@@ -139,12 +139,6 @@ void run_main_task(App& app) {
     }
 }
 
-// The boot's "Audio" step: the device and its sources, closed at shutdown.
-void open_audio_device() {
-    open_audio();
-    at_shutdown(close_audio);
-}
-
 // The boot's "Joypad" step: the input hub, its joypads and both binding files.
 void start_input() {
     Input& hub = input();
@@ -166,6 +160,19 @@ std::vector<JoypadCounts> registered_joypads() {
     return pads;
 }
 
+// Starts the run's sound in one place: the monitor thread, the device object
+// and the focus hooks. The device's close is registered here for process exit,
+// so every way out of the process closes it once, after stopping the monitor
+// that reads its sources (close_audio does both). The boot's Audio step opens it.
+void start_sound(AudioMonitor& monitor) {
+    monitor.start();
+    audio_device();
+    set_audio_frame_counter(&frame_state().frame_count);
+    set_sound_focus_hooks(pause_all_sources, resume_all_sources);
+    static const bool close_registered = std::atexit(close_audio) == 0;
+    (void)close_registered;
+}
+
 } // namespace
 
 void App::run() {
@@ -175,10 +182,8 @@ void App::run() {
     if (!start_graphics(*this, booter))
         std::exit(1);
     AudioMonitor monitor;
-    monitor.start();
-    audio_device();
-    set_audio_frame_counter(&frame_state().frame_count);
-    booter.audio_step.run = open_audio_device;
+    start_sound(monitor);
+    booter.audio_step.run = open_audio;
     booter.joypad_step.run = start_input;
     booter.facts.audio = audio_channels;
     booter.facts.joypads = registered_joypads;

@@ -6,8 +6,6 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
-#include <cstdlib>
-#include <mutex>
 
 namespace lum {
 
@@ -228,8 +226,6 @@ void set_audio_frame_counter(const uint32_t* counter) {
 }
 
 void open_audio() {
-    static std::once_flag at_exit;
-    std::call_once(at_exit, [] { std::atexit(close_audio); });
     audio_device().open();
 }
 

@@ -85,7 +85,7 @@ AudioDevice& audio_device();
 void set_audio_frame_counter(const uint32_t* counter);
 
 // The process-wide device's operations, as the application frame calls them.
-// open_audio() also arranges close_audio() to run at process exit.
+// Opening does not arrange the close: the caller knows when sound is over.
 void open_audio();
 // Stops every running monitor, then closes the device; safe to call twice.
 void close_audio();

@@ -1,60 +1,65 @@
 #include "lum/input/keyboard_state.hpp"
 
 #include "lum/platform/keyboard.hpp"
+#include "lum/platform/virtual_key.hpp"
 
 namespace lum {
 
 namespace {
 
 // The engine code of each Windows virtual key the keyboard reads, 0 for the
-// others (0x7C, 0x7D and 0x7F among them, and the punctuation keys).
+// others (VK_F13, VK_F14 and VK_F16 among them, and the punctuation keys).
 constexpr std::array<uint8_t, platform::VIRTUAL_KEY_COUNT> CODE_OF_VIRTUAL_KEY = [] {
-    std::array<uint8_t, platform::VIRTUAL_KEY_COUNT> codes{};
-    codes[0x08] = KEY_BACKSPACE;
-    codes[0x09] = KEY_TAB;
-    codes[0x0C] = KEY_CLEAR;
-    codes[0x0D] = KEY_RETURN;
-    codes[0x1B] = KEY_ESCAPE;
-    codes[0x20] = KEY_SPACE;
-    codes[0x14] = KEY_CAPS;
-    codes[0x21] = KEY_PAGE_UP;
-    codes[0x22] = KEY_PAGE_DOWN;
-    codes[0x23] = KEY_END;
-    codes[0x24] = KEY_HOME;
-    codes[0x25] = KEY_LEFT;
-    codes[0x26] = KEY_UP;
-    codes[0x27] = KEY_RIGHT;
-    codes[0x28] = KEY_DOWN;
-    codes[0x2D] = KEY_INSERT;
-    codes[0x2E] = KEY_DELETE;
-    for (int vk = 0x30; vk <= 0x39; ++vk)
-        codes[vk] = static_cast<uint8_t>(vk);
-    for (int vk = 0x41; vk <= 0x5A; ++vk)
-        codes[vk] = static_cast<uint8_t>(vk + ('a' - 'A'));
-    for (int vk = 0x60; vk <= 0x69; ++vk)
-        codes[vk] = static_cast<uint8_t>(KEY_NUM_0 + (vk - 0x60));
-    codes[0x6A] = KEY_NUM_MUL;
-    codes[0x6B] = KEY_NUM_ADD;
-    codes[0x6D] = KEY_NUM_SUB;
-    codes[0x6E] = KEY_NUM_PERIOD;
-    codes[0x6F] = KEY_NUM_DIV;
-    for (int vk = 0x70; vk <= 0x7B; ++vk)
-        codes[vk] = static_cast<uint8_t>(KEY_F1 + (vk - 0x70));
-    // Print screen, scroll lock and help.
-    codes[0x2C] = KEY_F13;
-    codes[0x91] = KEY_F14;
-    codes[0x2F] = KEY_F16;
-    codes[0x7E] = KEY_F15;
-    for (int vk = 0x80; vk <= 0x83; ++vk)
-        codes[vk] = static_cast<uint8_t>(KEY_F17 + (vk - 0x80));
-    codes[0xA0] = KEY_L_SHIFT;
-    codes[0xA1] = KEY_R_SHIFT;
-    codes[0xA2] = KEY_L_CONTROL;
-    codes[0xA3] = KEY_R_CONTROL;
+    using namespace platform;
+    std::array<uint8_t, VIRTUAL_KEY_COUNT> codes{};
+    codes[VK_BACK] = KEY_BACKSPACE;
+    codes[VK_TAB] = KEY_TAB;
+    codes[VK_CLEAR] = KEY_CLEAR;
+    codes[VK_RETURN] = KEY_RETURN;
+    codes[VK_ESCAPE] = KEY_ESCAPE;
+    codes[VK_SPACE] = KEY_SPACE;
+    codes[VK_CAPITAL] = KEY_CAPS;
+    codes[VK_PRIOR] = KEY_PAGE_UP;
+    codes[VK_NEXT] = KEY_PAGE_DOWN;
+    codes[VK_END] = KEY_END;
+    codes[VK_HOME] = KEY_HOME;
+    codes[VK_LEFT] = KEY_LEFT;
+    codes[VK_UP] = KEY_UP;
+    codes[VK_RIGHT] = KEY_RIGHT;
+    codes[VK_DOWN] = KEY_DOWN;
+    codes[VK_INSERT] = KEY_INSERT;
+    codes[VK_DELETE] = KEY_DELETE;
+    for (int vk = VK_0; vk <= VK_9; ++vk)
+        codes[vk] = static_cast<uint8_t>('0' + (vk - VK_0));
+    // Letters read as lower case; Shift makes the capitals (poll_keyboard).
+    for (int vk = VK_A; vk <= VK_Z; ++vk)
+        codes[vk] = static_cast<uint8_t>('a' + (vk - VK_A));
+    for (int vk = VK_NUMPAD_0; vk <= VK_NUMPAD_9; ++vk)
+        codes[vk] = static_cast<uint8_t>(KEY_NUM_0 + (vk - VK_NUMPAD_0));
+    codes[VK_MULTIPLY] = KEY_NUM_MUL;
+    codes[VK_ADD] = KEY_NUM_ADD;
+    codes[VK_SUBTRACT] = KEY_NUM_SUB;
+    codes[VK_DECIMAL] = KEY_NUM_PERIOD;
+    codes[VK_DIVIDE] = KEY_NUM_DIV;
+    for (int vk = VK_F1; vk <= VK_F12; ++vk)
+        codes[vk] = static_cast<uint8_t>(KEY_F1 + (vk - VK_F1));
+    // F13, F14 and F16 come from print screen, scroll lock and help, not from
+    // their own virtual keys; F15 and F17 to F20 do.
+    codes[VK_SNAPSHOT] = KEY_F13;
+    codes[VK_SCROLL] = KEY_F14;
+    codes[VK_HELP] = KEY_F16;
+    codes[VK_F15] = KEY_F15;
+    for (int vk = VK_F17; vk <= VK_F20; ++vk)
+        codes[vk] = static_cast<uint8_t>(KEY_F17 + (vk - VK_F17));
+    codes[VK_L_SHIFT] = KEY_L_SHIFT;
+    codes[VK_R_SHIFT] = KEY_R_SHIFT;
+    codes[VK_L_CONTROL] = KEY_L_CONTROL;
+    codes[VK_R_CONTROL] = KEY_R_CONTROL;
     // The left and right Alt keys.
-    codes[0xA4] = KEY_L_COMMAND;
-    codes[0xA5] = KEY_R_COMMAND;
-    codes[0xE5] = KEY_WIN_APP;
+    codes[VK_L_MENU] = KEY_L_COMMAND;
+    codes[VK_R_MENU] = KEY_R_COMMAND;
+    // WinApp is read from the input method's key, not the Applications key.
+    codes[VK_PROCESS_KEY] = KEY_WIN_APP;
     return codes;
 }();
 

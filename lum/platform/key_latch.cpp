@@ -1,5 +1,7 @@
 #include "lum/platform/key_latch.hpp"
 
+#include "lum/platform/virtual_key.hpp"
+
 namespace lum::platform {
 
 namespace {
@@ -14,7 +16,11 @@ struct Generic {
     int left;
     int right;
 };
-constexpr Generic GENERICS[] = {{0x10, 0xA0, 0xA1}, {0x11, 0xA2, 0xA3}, {0x12, 0xA4, 0xA5}};
+constexpr Generic GENERICS[] = {
+    {VK_SHIFT, VK_L_SHIFT, VK_R_SHIFT},
+    {VK_CONTROL, VK_L_CONTROL, VK_R_CONTROL},
+    {VK_MENU, VK_L_MENU, VK_R_MENU},
+};
 
 } // namespace
 

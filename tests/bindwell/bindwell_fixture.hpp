@@ -76,7 +76,7 @@ class BindwellRun : public FrameTest {
     // look(r) runs at prompt r before its button.
     void configure_pad_1(const std::vector<int>& buttons, std::function<void(int)> look = {}) {
         when(
-            IDLE, [this] { backend.tap_key(VK_RETURN); }, KEYS_READY);
+            IDLE, [this] { backend.tap_key(platform::VK_RETURN); }, KEYS_READY);
         for (size_t r = 0; r < buttons.size(); ++r)
             when(prompt(Bindwell::rows[r].name), [this, look, r, b = buttons[r]] {
                 if (look)
@@ -86,7 +86,7 @@ class BindwellRun : public FrameTest {
     }
     // Quits with q once the status line shows text.
     void quit_on(const std::string& text) {
-        when(text, [this] { backend.tap_key(VK_Q); });
+        when(text, [this] { backend.tap_key(platform::VK_Q); });
     }
 
     void run() {

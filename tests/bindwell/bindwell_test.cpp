@@ -103,7 +103,7 @@ TEST_F(BindwellRun, EscapeAtTheFifthPromptKeepsTheFileAndTheBindingsWhileTheTabl
     folder.write_save_file("joypad.yaml", input_sample("joypad0.yaml"));
     backend.connect_joystick(0, "Pad A", 0, 16);
     configure_pad_1({0, 1, 6, 7});
-    when(prompt("A"), [this] { backend.tap_key(VK_ESCAPE); });
+    when(prompt("A"), [this] { backend.tap_key(platform::VK_ESCAPE); });
     quit_on("ABORT");
     run();
 
@@ -126,18 +126,18 @@ TEST_F(BindwellRun, SpaceSkipsAPromptAndBackspaceGoesBackButNotBeforeTheFirst) {
         hints.push_back(std::to_string(bindwell.screen().cell(4, 27).wanted.colour));
     };
     when(
-        IDLE, [this] { backend.tap_key(VK_RETURN); }, KEYS_READY);
-    when(prompt("LEFT"), [this] { backend.tap_key(VK_BACKSPACE); });
+        IDLE, [this] { backend.tap_key(platform::VK_RETURN); }, KEYS_READY);
+    when(prompt("LEFT"), [this] { backend.tap_key(platform::VK_BACK); });
     // The same prompt again: a press in the frame that ends a wait is not seen.
     when(
         prompt("LEFT"), [this] { tap_button(6); }, 3);
-    when(prompt("RIGHT"), [this] { backend.tap_key(VK_SPACE); });
-    when(prompt("UP"), [this] { backend.tap_key(VK_BACKSPACE); });
+    when(prompt("RIGHT"), [this] { backend.tap_key(platform::VK_SPACE); });
+    when(prompt("UP"), [this] { backend.tap_key(platform::VK_BACK); });
     when(prompt("RIGHT"), [&] {
         hint();
         tap_button(7);
     });
-    when(prompt("UP"), [this] { backend.tap_key(VK_SPACE); });
+    when(prompt("UP"), [this] { backend.tap_key(platform::VK_SPACE); });
     for (size_t r = 3; r < Bindwell::rows.size(); ++r)
         when(prompt(Bindwell::rows[r].name), [this, b = EXAMPLE_BUTTONS[r]] { tap_button(b); });
     quit_on("CONFIG SAVED!");
@@ -167,7 +167,7 @@ TEST_F(BindwellRun, AnInputHeldWhenAPromptShowsCountsOnlyAfterItsReleaseAndANewP
     backend.connect_joystick(0, "Pad A", 0, 16);
     backend.set_joystick_button(0, 7, true);
     when(
-        IDLE, [this] { backend.tap_key(VK_RETURN); }, KEYS_READY);
+        IDLE, [this] { backend.tap_key(platform::VK_RETURN); }, KEYS_READY);
     when(
         prompt("LEFT"), [this] { backend.set_joystick_button(0, 7, false); }, 10);
     when(
@@ -177,7 +177,7 @@ TEST_F(BindwellRun, AnInputHeldWhenAPromptShowsCountsOnlyAfterItsReleaseAndANewP
         prompt("RIGHT"), [this] { backend.set_joystick_button(0, 7, false); }, 10);
     when(
         prompt("RIGHT"), [this] { tap_button(7); }, 10);
-    when(prompt("UP"), [this] { backend.tap_key(VK_ESCAPE); });
+    when(prompt("UP"), [this] { backend.tap_key(platform::VK_ESCAPE); });
     quit_on("ABORT");
     run();
 

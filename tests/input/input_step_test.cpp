@@ -57,7 +57,7 @@ TEST(InputStep, KeysStayAsTheyWereForFifteenFramesAfterFocusReturns) {
     Step s;
     s.settle();
     const lum::ButtonState& space = s.keys->keys[lum::KEY_SPACE];
-    s.platform.backend.key_down(lum::test::VK_SPACE);
+    s.platform.backend.key_down(lum::platform::VK_SPACE);
     s.frame();
     ASSERT_TRUE(space.pressed);
 
@@ -66,7 +66,7 @@ TEST(InputStep, KeysStayAsTheyWereForFifteenFramesAfterFocusReturns) {
     ASSERT_TRUE(space.released);
 
     s.set_active(true);
-    s.platform.backend.key_down(lum::test::VK_SPACE);
+    s.platform.backend.key_down(lum::platform::VK_SPACE);
     std::string seen;
     for (int i = 0; i < 16; ++i) {
         s.frame();
@@ -77,7 +77,7 @@ TEST(InputStep, KeysStayAsTheyWereForFifteenFramesAfterFocusReturns) {
 
 TEST(InputStep, TheFirstFocusHoldsTheKeyboardOffToo) {
     Step s;
-    s.platform.backend.key_down(lum::test::VK_RETURN);
+    s.platform.backend.key_down(lum::platform::VK_RETURN);
     for (int i = 0; i < 15; ++i) {
         s.frame();
         EXPECT_FALSE(s.keys->keys[lum::KEY_RETURN].down) << i;

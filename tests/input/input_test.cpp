@@ -110,15 +110,15 @@ TEST(Input, TwoKeysOnOneButtonActAsOne) {
     r.hub->key_bindings[lum::KEY_RETURN] = {0, bit(BUTTON_A)};
     const lum::ButtonState& a = r.hub->players[0].buttons[BUTTON_A];
 
-    platform.backend.key_down(lum::test::VK_SPACE);
-    platform.backend.key_down(lum::test::VK_RETURN);
+    platform.backend.key_down(lum::platform::VK_SPACE);
+    platform.backend.key_down(lum::platform::VK_RETURN);
     r.frame(platform.backend);
     EXPECT_TRUE(a.down && a.pressed);
-    platform.backend.key_up(lum::test::VK_RETURN);
+    platform.backend.key_up(lum::platform::VK_RETURN);
     r.frame(platform.backend);
     EXPECT_TRUE(a.down);
     EXPECT_FALSE(a.pressed || a.released);
-    platform.backend.key_up(lum::test::VK_SPACE);
+    platform.backend.key_up(lum::platform::VK_SPACE);
     r.frame(platform.backend);
     EXPECT_TRUE(!a.down && a.released);
 }
@@ -205,7 +205,7 @@ TEST(Input, ADisabledFrameReadsEveryButtonAsUp) {
     r.hub->joypads[0].bindings[0] = {0, bit(BUTTON_B)};
     r.hub->key_bindings[lum::KEY_SPACE] = {0, bit(BUTTON_A)};
     platform.backend.set_joystick_button(0, 0, true);
-    platform.backend.key_down(lum::test::VK_SPACE);
+    platform.backend.key_down(lum::platform::VK_SPACE);
     r.frame(platform.backend);
     const lum::PlayerInput& player = r.hub->players[0];
     ASSERT_TRUE(player.buttons[BUTTON_A].down && player.buttons[BUTTON_B].down);

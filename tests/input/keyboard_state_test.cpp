@@ -62,9 +62,9 @@ TEST(KeyboardState, VirtualKeysGiveTheirEngineCodes) {
 
 TEST(KeyboardState, ShiftedLetterGivesItsCapitalForOneFrameOneFrameLate) {
     Keyboard k;
-    k.platform.backend.key_down(lum::test::VK_LSHIFT);
+    k.platform.backend.key_down(lum::platform::VK_L_SHIFT);
     k.frame();
-    k.platform.backend.key_down(0x41);
+    k.platform.backend.key_down(lum::platform::VK_A);
     k.frame();
     EXPECT_EQ(k.keys->modifiers, lum::MODIFIER_SHIFT);
     EXPECT_TRUE(k.keys->keys['a'].pressed);
@@ -79,8 +79,8 @@ TEST(KeyboardState, ShiftedLetterGivesItsCapitalForOneFrameOneFrameLate) {
 
 TEST(KeyboardState, LastKeyIsTheLowestPressOfThePreviousFrame) {
     Keyboard k;
-    k.platform.backend.key_down(0x5A);
-    k.platform.backend.key_down(lum::test::VK_RETURN);
+    k.platform.backend.key_down(lum::platform::VK_Z);
+    k.platform.backend.key_down(lum::platform::VK_RETURN);
     k.frame();
     EXPECT_EQ(k.keys->last_key, 0);
     k.frame();
@@ -91,7 +91,8 @@ TEST(KeyboardState, LastKeyIsTheLowestPressOfThePreviousFrame) {
 
 TEST(KeyboardState, ADisabledFrameReadsEveryKeyAsUp) {
     Keyboard k;
-    for (int vk : {lum::test::VK_LSHIFT, 0xA3, 0xA4, lum::test::VK_LEFT})
+    for (int vk : {lum::platform::VK_L_SHIFT, lum::platform::VK_R_CONTROL, lum::platform::VK_L_MENU,
+                   lum::platform::VK_LEFT})
         k.platform.backend.key_down(vk);
     k.frame();
     EXPECT_EQ(k.keys->modifiers, lum::MODIFIER_SHIFT | lum::MODIFIER_CONTROL | lum::MODIFIER_COMMAND);

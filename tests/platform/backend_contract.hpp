@@ -13,6 +13,7 @@
 // set_button(id, button, down).
 
 #include "lum/platform/backend.hpp"
+#include "lum/platform/virtual_key.hpp"
 
 #include <gtest/gtest.h>
 
@@ -120,20 +121,20 @@ TYPED_TEST_P(BackendContract, TitleIsShownByTheWindowSystem) {
 
 TYPED_TEST_P(BackendContract, ATapReadsDownOnceAndAHeldKeyOnEveryRead) {
     ASSERT_TRUE(this->driver.open(320, 240));
-    this->driver.tap_key(0x41);
-    EXPECT_EQ(this->key(0x41), 0) << "not before the poll";
+    this->driver.tap_key(VK_A);
+    EXPECT_EQ(this->key(VK_A), 0) << "not before the poll";
     this->driver.settle();
-    EXPECT_EQ(this->key(0x41), KEY_DOWN_BIT);
-    EXPECT_EQ(this->key(0x41), 0);
-    this->driver.key_down(0xA4);
+    EXPECT_EQ(this->key(VK_A), KEY_DOWN_BIT);
+    EXPECT_EQ(this->key(VK_A), 0);
+    this->driver.key_down(VK_L_MENU);
     this->driver.settle();
-    EXPECT_EQ(this->key(0xA4), KEY_DOWN_BIT);
-    EXPECT_EQ(this->key(0x12), KEY_DOWN_BIT) << "left Alt counts as Alt";
-    EXPECT_EQ(this->key(0xA4), KEY_DOWN_BIT);
-    this->driver.key_up(0xA4);
+    EXPECT_EQ(this->key(VK_L_MENU), KEY_DOWN_BIT);
+    EXPECT_EQ(this->key(VK_MENU), KEY_DOWN_BIT) << "left Alt counts as Alt";
+    EXPECT_EQ(this->key(VK_L_MENU), KEY_DOWN_BIT);
+    this->driver.key_up(VK_L_MENU);
     this->driver.settle();
-    EXPECT_EQ(this->key(0xA4), 0) << "its press was read already";
-    EXPECT_EQ(this->key(0x12), 0);
+    EXPECT_EQ(this->key(VK_L_MENU), 0) << "its press was read already";
+    EXPECT_EQ(this->key(VK_MENU), 0);
 }
 
 TYPED_TEST_P(BackendContract, MouseButtonsPositionAndWheelSinceTheWindowOpened) {

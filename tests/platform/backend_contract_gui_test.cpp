@@ -18,7 +18,7 @@ namespace lum::platform::contract {
 namespace {
 
 // xdotool's key names for the virtual keys the cases use.
-const std::map<int, std::string> KEY_NAMES = {{0x41, "a"}, {0x0D, "Return"}, {0xA4, "Alt_L"}};
+const std::map<int, std::string> KEY_NAMES = {{VK_A, "a"}, {VK_RETURN, "Return"}, {VK_L_MENU, "Alt_L"}};
 
 // The person's actions are gathered into one xdotool run, which puts the
 // pointer into the window first (keys and buttons go to the window under it)

@@ -1,10 +1,11 @@
 #include "lum/platform/key_latch.hpp"
+#include "lum/platform/virtual_key.hpp"
 
 #include <gtest/gtest.h>
 
 #include <array>
 
-using lum::platform::KeyLatch;
+using namespace lum::platform;
 
 namespace {
 std::array<uint8_t, 256> read(KeyLatch& latch) {
@@ -16,19 +17,19 @@ std::array<uint8_t, 256> read(KeyLatch& latch) {
 
 TEST(KeyLatch, TapBetweenTwoReadsReadsDownExactlyOnce) {
     KeyLatch latch;
-    latch.press(0x0D);
-    latch.release(0x0D);
-    EXPECT_EQ(read(latch)[0x0D], 0x80);
-    EXPECT_EQ(read(latch)[0x0D], 0);
+    latch.press(VK_RETURN);
+    latch.release(VK_RETURN);
+    EXPECT_EQ(read(latch)[VK_RETURN], 0x80);
+    EXPECT_EQ(read(latch)[VK_RETURN], 0);
 }
 
 TEST(KeyLatch, HeldKeyStaysDownUntilReleased) {
     KeyLatch latch;
-    latch.press(0x41);
-    EXPECT_EQ(read(latch)[0x41], 0x80);
-    EXPECT_EQ(read(latch)[0x41], 0x80);
-    latch.release(0x41);
-    EXPECT_EQ(read(latch)[0x41], 0);
+    latch.press(VK_A);
+    EXPECT_EQ(read(latch)[VK_A], 0x80);
+    EXPECT_EQ(read(latch)[VK_A], 0x80);
+    latch.release(VK_A);
+    EXPECT_EQ(read(latch)[VK_A], 0);
     // Nothing else was touched.
     auto state = read(latch);
     for (int vk = 0; vk < 256; ++vk)
@@ -37,15 +38,15 @@ TEST(KeyLatch, HeldKeyStaysDownUntilReleased) {
 
 TEST(KeyLatch, SidedModifiersAlsoSetTheGenericCode) {
     KeyLatch latch;
-    latch.press(0xA1); // right Shift
-    latch.press(0xA2); // left Control
-    latch.press(0xA5); // right Alt
+    latch.press(VK_R_SHIFT);
+    latch.press(VK_L_CONTROL);
+    latch.press(VK_R_MENU);
     auto state = read(latch);
-    EXPECT_EQ(state[0x10], 0x80);
-    EXPECT_EQ(state[0x11], 0x80);
-    EXPECT_EQ(state[0x12], 0x80);
-    latch.release(0xA1);
-    EXPECT_EQ(read(latch)[0x10], 0);
+    EXPECT_EQ(state[VK_SHIFT], 0x80);
+    EXPECT_EQ(state[VK_CONTROL], 0x80);
+    EXPECT_EQ(state[VK_MENU], 0x80);
+    latch.release(VK_R_SHIFT);
+    EXPECT_EQ(read(latch)[VK_SHIFT], 0);
 }
 
 TEST(KeyLatch, CodesOutsideTheTableAndReleaseAllAreHarmless) {
@@ -56,7 +57,7 @@ TEST(KeyLatch, CodesOutsideTheTableAndReleaseAllAreHarmless) {
     latch.release(999);
     auto state = read(latch);
     EXPECT_EQ(state[0], 0);
-    latch.press(0x20);
+    latch.press(VK_SPACE);
     latch.release_all();
-    EXPECT_EQ(read(latch)[0x20], 0);
+    EXPECT_EQ(read(latch)[VK_SPACE], 0);
 }

@@ -4,6 +4,7 @@
 #include "lum/platform/keyboard.hpp"
 #include "lum/platform/mouse.hpp"
 #include "lum/platform/time.hpp"
+#include "lum/platform/virtual_key.hpp"
 #include "lum/platform/window.hpp"
 
 #include <gtest/gtest.h>
@@ -65,12 +66,12 @@ TEST_F(Scripted, ClockWrapsAt32Bits) {
 
 TEST_F(Scripted, FocusStartsOnAndLosingItDropsHeldKeys) {
     EXPECT_TRUE(window_active());
-    script.key_down(0x41);
+    script.key_down(VK_A);
     poll_events();
     script.set_active(false);
     poll_events();
     EXPECT_FALSE(window_active());
-    EXPECT_EQ(key(0x41), 0);
+    EXPECT_EQ(key(VK_A), 0);
     script.set_active(true);
     poll_events();
     EXPECT_TRUE(window_active());
@@ -96,10 +97,10 @@ TEST_F(Scripted, VirtualWindowHasNoOpenGl) {
 
 TEST_F(Scripted, ThePollHookRunsAfterThePollsEventsEveryPoll) {
     std::vector<uint8_t> seen;
-    script.set_poll_hook([&] { seen.push_back(key(0x41)); });
-    script.key_down(0x41);
+    script.set_poll_hook([&] { seen.push_back(key(VK_A)); });
+    script.key_down(VK_A);
     poll_events();
-    script.key_up(0x41);
+    script.key_up(VK_A);
     poll_events();
     EXPECT_EQ(seen, (std::vector<uint8_t>{KEY_DOWN_BIT, 0}));
 }

@@ -14,7 +14,7 @@
 #include "lum/input/mouse_state.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
-#include "support/virtual_keys.hpp"
+#include "lum/platform/virtual_key.hpp"
 
 #include <gtest/gtest.h>
 
@@ -129,7 +129,8 @@ class FrameTest : public testing::Test {
 
     // Holds Control and Alt from user step n, taps key in step n + 1 (a tap
     // shorter than a frame) and lets the modifiers go in step n + 5.
-    void chord_at(int n, int key, std::vector<int> modifiers = {VK_CONTROL, VK_ALT}) {
+    void chord_at(int n, int key,
+                  std::vector<int> modifiers = {platform::VK_L_CONTROL, platform::VK_L_MENU}) {
         app.at(n, [this, modifiers] {
             for (int m : modifiers)
                 backend.key_down(m);

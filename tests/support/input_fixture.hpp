@@ -5,9 +5,9 @@
 #include "lum/input/keyboard_state.hpp"
 #include "lum/platform/backend.hpp"
 #include "lum/platform/scripted/scripted_backend.hpp"
+#include "lum/platform/virtual_key.hpp"
 #include "support/samples.hpp"
 #include "support/temp_folder.hpp"
-#include "support/virtual_keys.hpp"
 
 #include <filesystem>
 #include <memory>

@@ -3,7 +3,6 @@
 #include "lum/app/frame/frame_state.hpp"
 #include "lum/app/frame/notice.hpp"
 #include "lum/app/frame/screenshot.hpp"
-#include "lum/audio/audio_device.hpp"
 #include "lum/graphics/renderer.hpp"
 #include "lum/input/input_step.hpp"
 #include "lum/input/key_code.hpp"
@@ -53,8 +52,6 @@ void apply(const ScaleShortcut& s) {
 // The input step of this frame: sound follows the focus and the pause, and
 // the keys, joypads and mouse are read. Returns whether input counted.
 bool run_frame_input() {
-    static const bool hooked = (set_sound_focus_hooks(pause_all_sources, resume_all_sources), true);
-    (void)hooked;
     const FrameState& d = frame_state();
     const RendererState& r = renderer();
     InputFrame frame;

@@ -1,5 +1,7 @@
 #include "lum/platform/glfw/virtual_keys.hpp"
 
+#include "lum/platform/virtual_key.hpp"
+
 #include <GLFW/glfw3.h>
 
 namespace lum::platform {
@@ -13,68 +15,68 @@ struct Pair {
 
 // Keys whose codes do not run in step with Windows'.
 constexpr Pair SINGLES[] = {
-    {GLFW_KEY_SPACE, 0x20},
-    {GLFW_KEY_APOSTROPHE, 0xDE},
-    {GLFW_KEY_COMMA, 0xBC},
-    {GLFW_KEY_MINUS, 0xBD},
-    {GLFW_KEY_PERIOD, 0xBE},
-    {GLFW_KEY_SLASH, 0xBF},
-    {GLFW_KEY_SEMICOLON, 0xBA},
-    {GLFW_KEY_EQUAL, 0xBB},
-    {GLFW_KEY_LEFT_BRACKET, 0xDB},
-    {GLFW_KEY_BACKSLASH, 0xDC},
-    {GLFW_KEY_RIGHT_BRACKET, 0xDD},
-    {GLFW_KEY_GRAVE_ACCENT, 0xC0},
-    {GLFW_KEY_WORLD_1, 0xE2},
-    {GLFW_KEY_ESCAPE, 0x1B},
-    {GLFW_KEY_ENTER, 0x0D},
-    {GLFW_KEY_TAB, 0x09},
-    {GLFW_KEY_BACKSPACE, 0x08},
-    {GLFW_KEY_INSERT, 0x2D},
-    {GLFW_KEY_DELETE, 0x2E},
-    {GLFW_KEY_RIGHT, 0x27},
-    {GLFW_KEY_LEFT, 0x25},
-    {GLFW_KEY_DOWN, 0x28},
-    {GLFW_KEY_UP, 0x26},
-    {GLFW_KEY_PAGE_UP, 0x21},
-    {GLFW_KEY_PAGE_DOWN, 0x22},
-    {GLFW_KEY_HOME, 0x24},
-    {GLFW_KEY_END, 0x23},
-    {GLFW_KEY_CAPS_LOCK, 0x14},
-    {GLFW_KEY_SCROLL_LOCK, 0x91},
-    {GLFW_KEY_NUM_LOCK, 0x90},
-    {GLFW_KEY_PRINT_SCREEN, 0x2C},
-    {GLFW_KEY_PAUSE, 0x13},
-    {GLFW_KEY_KP_DECIMAL, 0x6E},
-    {GLFW_KEY_KP_DIVIDE, 0x6F},
-    {GLFW_KEY_KP_MULTIPLY, 0x6A},
-    {GLFW_KEY_KP_SUBTRACT, 0x6D},
-    {GLFW_KEY_KP_ADD, 0x6B},
+    {GLFW_KEY_SPACE, VK_SPACE},
+    {GLFW_KEY_APOSTROPHE, VK_OEM_7},
+    {GLFW_KEY_COMMA, VK_OEM_COMMA},
+    {GLFW_KEY_MINUS, VK_OEM_MINUS},
+    {GLFW_KEY_PERIOD, VK_OEM_PERIOD},
+    {GLFW_KEY_SLASH, VK_OEM_2},
+    {GLFW_KEY_SEMICOLON, VK_OEM_1},
+    {GLFW_KEY_EQUAL, VK_OEM_PLUS},
+    {GLFW_KEY_LEFT_BRACKET, VK_OEM_4},
+    {GLFW_KEY_BACKSLASH, VK_OEM_5},
+    {GLFW_KEY_RIGHT_BRACKET, VK_OEM_6},
+    {GLFW_KEY_GRAVE_ACCENT, VK_OEM_3},
+    {GLFW_KEY_WORLD_1, VK_OEM_102},
+    {GLFW_KEY_ESCAPE, VK_ESCAPE},
+    {GLFW_KEY_ENTER, VK_RETURN},
+    {GLFW_KEY_TAB, VK_TAB},
+    {GLFW_KEY_BACKSPACE, VK_BACK},
+    {GLFW_KEY_INSERT, VK_INSERT},
+    {GLFW_KEY_DELETE, VK_DELETE},
+    {GLFW_KEY_RIGHT, VK_RIGHT},
+    {GLFW_KEY_LEFT, VK_LEFT},
+    {GLFW_KEY_DOWN, VK_DOWN},
+    {GLFW_KEY_UP, VK_UP},
+    {GLFW_KEY_PAGE_UP, VK_PRIOR},
+    {GLFW_KEY_PAGE_DOWN, VK_NEXT},
+    {GLFW_KEY_HOME, VK_HOME},
+    {GLFW_KEY_END, VK_END},
+    {GLFW_KEY_CAPS_LOCK, VK_CAPITAL},
+    {GLFW_KEY_SCROLL_LOCK, VK_SCROLL},
+    {GLFW_KEY_NUM_LOCK, VK_NUM_LOCK},
+    {GLFW_KEY_PRINT_SCREEN, VK_SNAPSHOT},
+    {GLFW_KEY_PAUSE, VK_PAUSE},
+    {GLFW_KEY_KP_DECIMAL, VK_DECIMAL},
+    {GLFW_KEY_KP_DIVIDE, VK_DIVIDE},
+    {GLFW_KEY_KP_MULTIPLY, VK_MULTIPLY},
+    {GLFW_KEY_KP_SUBTRACT, VK_SUBTRACT},
+    {GLFW_KEY_KP_ADD, VK_ADD},
     // Windows reports the keypad's Enter as Return.
-    {GLFW_KEY_KP_ENTER, 0x0D},
-    {GLFW_KEY_LEFT_SHIFT, 0xA0},
-    {GLFW_KEY_LEFT_CONTROL, 0xA2},
-    {GLFW_KEY_LEFT_ALT, 0xA4},
-    {GLFW_KEY_LEFT_SUPER, 0x5B},
-    {GLFW_KEY_RIGHT_SHIFT, 0xA1},
-    {GLFW_KEY_RIGHT_CONTROL, 0xA3},
-    {GLFW_KEY_RIGHT_ALT, 0xA5},
-    {GLFW_KEY_RIGHT_SUPER, 0x5C},
-    {GLFW_KEY_MENU, 0x5D},
+    {GLFW_KEY_KP_ENTER, VK_RETURN},
+    {GLFW_KEY_LEFT_SHIFT, VK_L_SHIFT},
+    {GLFW_KEY_LEFT_CONTROL, VK_L_CONTROL},
+    {GLFW_KEY_LEFT_ALT, VK_L_MENU},
+    {GLFW_KEY_LEFT_SUPER, VK_L_WIN},
+    {GLFW_KEY_RIGHT_SHIFT, VK_R_SHIFT},
+    {GLFW_KEY_RIGHT_CONTROL, VK_R_CONTROL},
+    {GLFW_KEY_RIGHT_ALT, VK_R_MENU},
+    {GLFW_KEY_RIGHT_SUPER, VK_R_WIN},
+    {GLFW_KEY_MENU, VK_APPS},
 };
 
 } // namespace
 
 int virtual_key_of_glfw_key(int key) {
     if (key >= GLFW_KEY_0 && key <= GLFW_KEY_9)
-        return 0x30 + (key - GLFW_KEY_0);
+        return VK_0 + (key - GLFW_KEY_0);
     if (key >= GLFW_KEY_A && key <= GLFW_KEY_Z)
-        return 0x41 + (key - GLFW_KEY_A);
+        return VK_A + (key - GLFW_KEY_A);
     // Windows has F1 to F24; GLFW's F25 has no code.
     if (key >= GLFW_KEY_F1 && key <= GLFW_KEY_F24)
-        return 0x70 + (key - GLFW_KEY_F1);
+        return VK_F1 + (key - GLFW_KEY_F1);
     if (key >= GLFW_KEY_KP_0 && key <= GLFW_KEY_KP_9)
-        return 0x60 + (key - GLFW_KEY_KP_0);
+        return VK_NUMPAD_0 + (key - GLFW_KEY_KP_0);
     for (const Pair& p : SINGLES)
         if (p.glfw == key)
             return p.vk;

@@ -3,8 +3,12 @@
 #include "lum/app/boot/booter.hpp"
 #include "lum/app/frame/main_loop.hpp"
 #include "lum/app/frame/signals.hpp"
+#include "lum/audio/audio_buffer.hpp"
 #include "lum/audio/audio_device.hpp"
 #include "lum/error/exception.hpp"
+#include "lum/platform/window.hpp"
+
+#include <algorithm>
 
 using namespace lum;
 using namespace lum::test;
@@ -51,6 +55,42 @@ TEST_F(FrameTest, TheStartOpensTheWindowByTheSettingsAndTheAudioDevice) {
     EXPECT_EQ(app.audio, &audio_device());
     EXPECT_EQ(app.group_a->sources.size(), 2u);
     EXPECT_EQ(app.group_b->sources.size(), 8u);
+}
+
+TEST_F(FrameTest, TheRunPausesItsSoundWhileTheWindowIsOutOfFocus) {
+    std::vector<uint8_t> silence(800, 128);
+    uint32_t buffer = 0;
+    AudioSource* music = nullptr;
+    // The music's state in each frame painted out of focus, and after it.
+    std::vector<PlayState> away;
+    PlayState back = PlayState::INITIAL;
+    int polls_away = 0;
+    app.at(1, [&] {
+        buffer = create_audio_buffer(silence.data(), silence.size(), SampleFormat::MONO8, 8000);
+        music = play_on_group(audio_device().group_a, buffer, 0, Playback::LOOPING);
+        backend.set_active(false);
+    });
+    app.on_paint = [&] {
+        if (music && !platform::window_active())
+            away.push_back(play_state(*music));
+    };
+    backend.set_poll_hook([&] {
+        if (music && !platform::window_active() && ++polls_away == 3)
+            backend.set_active(true);
+    });
+    // User steps run only in focus. The second follows the poll that saw the
+    // focus back; the next frame's input step resumes the sound before the third.
+    app.at(3, [&] {
+        back = play_state(*music);
+        app.die();
+    });
+    run_app();
+    ASSERT_NE(music, nullptr);
+    EXPECT_FALSE(away.empty());
+    EXPECT_EQ(std::count(away.begin(), away.end(), PlayState::PAUSED), std::ssize(away));
+    EXPECT_EQ(back, PlayState::PLAYING);
+    close_audio();
+    delete_audio_buffer(buffer);
 }
 
 TEST_F(FrameTest, EachWayTheMainTaskEndsHasItsRecords) {

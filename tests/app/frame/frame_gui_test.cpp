@@ -79,7 +79,7 @@ TEST_F(GuiFrame, TheWindowShowsBorderBackdropPictureAndANoticeWithRoundCorners) 
 }
 
 TEST_F(GuiFrame, ControlAltF3After3KeepsTheWindowAndCentresThePictureAt1x) {
-    chord_at(20, '3');
+    chord_at(20, platform::VK_3);
     chord_at(30, 0x72);
     app.at(40, [&] { app.die(); });
     run_app();
@@ -104,7 +104,7 @@ TEST_F(GuiFrame, AScreenshotIsTheScreenTargetAsAnUprightPng) {
         draw_rect(ColourList(RGBA(255, 255, 255, 255)), 0, 0, 1, 1);
     };
     std::vector<Pixel> target;
-    chord_at(20, 'S');
+    chord_at(20, platform::VK_S);
     app.at(30, [&] {
         push_target(frame_state().screen_target);
         for (int y = 0; y < 224; ++y)
@@ -145,7 +145,7 @@ TEST_F(GuiFrame, AScreenshotIsTheScreenTargetAsAnUprightPng) {
 TEST_F(GuiFrame, AScreenshotThatCannotBeWrittenSaysSoAndWhy) {
     // Not even root may create files in /proc.
     SystemProfile::instance().desktop_directory = String("/proc/");
-    chord_at(20, 'S');
+    chord_at(20, platform::VK_S);
     app.at(30, [&] { app.die(); });
     run_app();
     EXPECT_EQ(notice().text, String("Screenshot failed"));

@@ -109,7 +109,7 @@ TEST_F(MainLoop, AKeyTappedInThePollOfAResizeReachesTheNextUserStep) {
     platform::set_window_size_handler(on_window_size);
     ScriptedApp task;
     bool seen = false;
-    task.at(20, [&] { backend.tap_key('A'), backend.resize(600, 500); });
+    task.at(20, [&] { backend.tap_key(platform::VK_A), backend.resize(600, 500); });
     task.on_user = [&] {
         seen = seen || keyboard_state().keys['a'].pressed;
         task.running = task.users < 25;

@@ -40,7 +40,7 @@ class Shortcuts : public FrameTest {
 
     // Holds the modifiers, taps key (down and up between two polls) and lets
     // the modifiers go; the shortcut fires on the key's release.
-    void chord(int key, std::vector<int> modifiers = {VK_CONTROL, VK_ALT}) {
+    void chord(int key, std::vector<int> modifiers = {platform::VK_L_CONTROL, platform::VK_L_MENU}) {
         for (int m : modifiers)
             backend.key_down(m);
         frames(1);
@@ -67,10 +67,14 @@ TEST_F(Shortcuts, EachScaleAndModeShortcutSetsItsModeScaleWindowAndNotice) {
     // From a 512 x 448 window at scale 1; the centre and mode keys keep the
     // window, and the 3x window comes from a tap shorter than one frame.
     const Case cases[] = {
-        {'1', FIXED_SCALE, 1.0f, 256, 224, "1x Window"},  {'2', FIXED_SCALE, 2.0f, 512, 448, "2x Window"},
-        {0x70, STRETCH, 2.0f, 512, 448, "Stretch"},       {0x71, LETTERBOX, 2.0f, 512, 448, "Letterbox"},
-        {0x72, FIXED_SCALE, 1.0f, 512, 448, "1x Center"}, {0x73, FIXED_SCALE, 2.0f, 512, 448, "2x Center"},
-        {'3', FIXED_SCALE, 3.0f, 768, 672, "3x Window"},  {0x72, FIXED_SCALE, 1.0f, 768, 672, "1x Center"},
+        {platform::VK_1, FIXED_SCALE, 1.0f, 256, 224, "1x Window"},
+        {platform::VK_2, FIXED_SCALE, 2.0f, 512, 448, "2x Window"},
+        {platform::VK_F1, STRETCH, 2.0f, 512, 448, "Stretch"},
+        {platform::VK_F2, LETTERBOX, 2.0f, 512, 448, "Letterbox"},
+        {platform::VK_F3, FIXED_SCALE, 1.0f, 512, 448, "1x Center"},
+        {platform::VK_F4, FIXED_SCALE, 2.0f, 512, 448, "2x Center"},
+        {platform::VK_3, FIXED_SCALE, 3.0f, 768, 672, "3x Window"},
+        {platform::VK_F3, FIXED_SCALE, 1.0f, 768, 672, "1x Center"},
     };
     for (const Case& c : cases) {
         chord(c.key);
@@ -84,7 +88,7 @@ TEST_F(Shortcuts, EachScaleAndModeShortcutSetsItsModeScaleWindowAndNotice) {
 }
 
 TEST_F(Shortcuts, ShiftControlAlt1DoesNothing) {
-    chord('1', {VK_SHIFT, VK_CONTROL, VK_ALT});
+    chord(platform::VK_1, {platform::VK_L_SHIFT, platform::VK_L_CONTROL, platform::VK_L_MENU});
     EXPECT_EQ(window().width, 512);
     EXPECT_EQ(window().height, 448);
     EXPECT_EQ(notice().until, 0u);
@@ -92,14 +96,14 @@ TEST_F(Shortcuts, ShiftControlAlt1DoesNothing) {
 }
 
 TEST_F(Shortcuts, PausingTwiceSkipsUserAndPaintInBetween) {
-    chord('P');
+    chord(platform::VK_P);
     EXPECT_TRUE(frame_state().paused);
     EXPECT_EQ(notice().text, String("Pause"));
     int users = app.users, paints = app.paints;
     frames(10);
     EXPECT_EQ(app.users, users);
     EXPECT_EQ(app.paints, paints);
-    chord('P');
+    chord(platform::VK_P);
     EXPECT_FALSE(frame_state().paused);
     EXPECT_EQ(notice().text, String("Resume"));
     frames(1);
@@ -108,17 +112,19 @@ TEST_F(Shortcuts, PausingTwiceSkipsUserAndPaintInBetween) {
 }
 
 TEST_F(Shortcuts, AltReturnTwiceGrowsToTheDesktopThenReturnsToThe1xSize) {
-    chord(VK_RETURN, {VK_ALT});
+    chord(platform::VK_RETURN, {platform::VK_L_MENU});
     EXPECT_TRUE(frame_state().desktop_window);
     EXPECT_EQ(window().width, 1280);
     EXPECT_EQ(window().height, 1024);
-    chord(VK_RETURN, {VK_ALT});
+    chord(platform::VK_RETURN, {platform::VK_L_MENU});
     EXPECT_FALSE(frame_state().desktop_window);
     EXPECT_EQ(window().width, 256);
     EXPECT_EQ(window().height, 224);
 }
 
 TEST_F(Shortcuts, TheSoundPausesWithTheFocusAndThePauseAndStopsAtAReset) {
+    // These frames run outside App::run, so the hooks it installs are set here.
+    set_sound_focus_hooks(pause_all_sources, resume_all_sources);
     open_audio();
     std::vector<uint8_t> silence(800, 128);
     uint32_t buffer = create_audio_buffer(silence.data(), silence.size(), SampleFormat::MONO8, 8000);
@@ -132,19 +138,20 @@ TEST_F(Shortcuts, TheSoundPausesWithTheFocusAndThePauseAndStopsAtAReset) {
     frames(2);
     EXPECT_EQ(play_state(*s), PlayState::PLAYING) << "focus back";
     frames(FIRST_KEY_STEP);
-    chord('P');
+    chord(platform::VK_P);
     EXPECT_EQ(play_state(*s), PlayState::PAUSED) << "paused";
-    chord('P');
+    chord(platform::VK_P);
     EXPECT_EQ(play_state(*s), PlayState::PLAYING) << "resumed";
     reset_engine();
     EXPECT_EQ(play_state(*s), PlayState::STOPPED) << "reset";
     close_audio();
     delete_audio_buffer(buffer);
+    set_sound_focus_hooks(nullptr, nullptr);
 }
 
 TEST_F(Shortcuts, AScreenshotWithoutAPictureSaysItFailedAndWhy) {
     testing::internal::CaptureStdout();
-    chord('S');
+    chord(platform::VK_S);
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(notice().text, String("Screenshot failed"));
     EXPECT_NE(out.find("save_screenshot: cannot write '"), std::string::npos) << out;
