@@ -39,37 +39,26 @@ void run_edge_step(Task& task, CallType type) {
 
 // Pops the screen target even when a paint step throws.
 struct ScreenTargetScope {
-    explicit ScreenTargetScope(bool active) : active(active) {
-        if (active)
-            push_target(frame_state().screen_target);
-    }
-    ~ScreenTargetScope() {
-        if (active)
-            pop_target();
-    }
+    ScreenTargetScope() { push_target(frame_state().screen_target); }
+    ~ScreenTargetScope() { pop_target(); }
     ScreenTargetScope(const ScreenTargetScope&) = delete;
     ScreenTargetScope& operator=(const ScreenTargetScope&) = delete;
-    bool active;
 };
 
+// Painting is not guarded: a failure here ends the program through App::run.
 void paint_tasks() {
-    ScreenTargetScope scope(frame_state().graphics_ready);
-    // Painting is not guarded: a failure here ends the program through App::run.
+    ScreenTargetScope scope;
     for (Task* task : frame_state().task_stack)
         task->paint();
 }
 
 void clear_window(uint8_t palette_entry) {
-    if (!frame_state().graphics_ready)
-        return;
     apply_window_target();
     clear_target(default_text_palette().colour(palette_entry));
 }
 
 void draw_backdrop() {
     const FrameState& d = frame_state();
-    if (!d.graphics_ready)
-        return;
     apply_window_target();
     clear_target(RGBA(d.border_colour, 255));
     // The logical screen is the viewport: clearing it gives the pixels that a
@@ -79,8 +68,6 @@ void draw_backdrop() {
 
 void draw_screen_target() {
     FrameState& d = frame_state();
-    if (!d.graphics_ready)
-        return;
     const RendererState& r = renderer();
     d.screen_target.set_alpha(1.0f);
     draw_target(d.screen_target, r.screen_width * 0.5f, r.screen_height * 0.5f, r.screen_width * d.zoom_x,

@@ -15,6 +15,7 @@
 
 #include <ctime>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace lum {
@@ -41,15 +42,28 @@ void unload(FIBITMAP* bitmap) {
     FreeImage_Unload(bitmap);
 }
 
-// The screen target's pixels as a 24-bit picture; both count rows from the bottom.
-Bitmap read_screen(int32_t width, int32_t height) {
+// The screen target's RGBA pixels, rows from the bottom; none when the
+// renderer holds no pixels to read (the null renderer).
+std::optional<std::vector<uint8_t>> read_screen(int32_t width, int32_t height) {
+    const size_t row_bytes = static_cast<size_t>(width) * 4;
+    std::vector<uint8_t> pixels(row_bytes * static_cast<size_t>(height));
+    bool read = true;
+    push_target(frame_state().screen_target);
+    for (int32_t y = 0; y < height && read; ++y)
+        read = read_pixel_row(0, y, width, &pixels[row_bytes * static_cast<size_t>(y)]);
+    pop_target();
+    if (!read)
+        return std::nullopt;
+    return pixels;
+}
+
+// The pixels as a 24-bit picture; both count rows from the bottom.
+Bitmap to_picture(const std::vector<uint8_t>& pixels, int32_t width, int32_t height) {
     Bitmap picture(FreeImage_Allocate(width, height, 24), unload);
     if (!picture)
         return picture;
-    std::vector<uint8_t> row(static_cast<size_t>(width) * 4);
-    push_target(frame_state().screen_target);
     for (int32_t y = 0; y < height; ++y) {
-        read_pixel_row(0, y, width, row.data());
+        const uint8_t* row = &pixels[static_cast<size_t>(width) * 4 * static_cast<size_t>(y)];
         for (int32_t x = 0; x < width; ++x) {
             const uint8_t* p = &row[static_cast<size_t>(x) * 4];
             RGBQUAD c{};
@@ -59,7 +73,6 @@ Bitmap read_screen(int32_t width, int32_t height) {
             FreeImage_SetPixelColor(picture.get(), x, y, &c);
         }
     }
-    pop_target();
     return picture;
 }
 
@@ -82,13 +95,14 @@ bool save_screenshot(const String& file_name) {
         debug_out << Format("save_screenshot: {0}", reason) << "\n";
         return false;
     };
-    if (!frame_state().graphics_ready)
+    const RendererState& r = renderer();
+    const std::optional<std::vector<uint8_t>> pixels = read_screen(r.screen_width, r.screen_height);
+    if (!pixels)
         return fail(Format("cannot write '{0}': no picture to read", path));
     if (folder.empty() || !platform::is_directory(folder))
         return fail(Format("cannot write '{0}': no folder '{1}'", path, folder));
     start_picture_library();
-    const RendererState& r = renderer();
-    Bitmap picture = read_screen(r.screen_width, r.screen_height);
+    Bitmap picture = to_picture(*pixels, r.screen_width, r.screen_height);
     if (!picture)
         return fail(Format("cannot write '{0}': no memory for the picture", path));
     try {

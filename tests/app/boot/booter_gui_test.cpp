@@ -9,7 +9,7 @@
 #include "lum/app/frame/signals.hpp"
 #include "lum/data/folders.hpp"
 #include "lum/error/exception.hpp"
-#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/system_font_drawing.hpp"
 #include "lum/graphics/gl/gl.hpp"
 #include "lum/platform/window.hpp"
 
@@ -159,7 +159,6 @@ class GuiBoot : public FrameTest {
         hooks.build_system_font = [] { build_system_font(RGBA(0, 0, 0, 0)); };
         graphics_start(hooks);
         frame_state().screen_target.create(256, 224);
-        frame_state().graphics_ready = true;
         booter.libs_step.run = [] {};
     }
     Booter booter;
