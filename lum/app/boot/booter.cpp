@@ -96,24 +96,11 @@ void Booter::run_boot_step(const BootStep& step) {
 }
 
 void Booter::halt_until_closed() {
-    FrameState& d = frame_state();
     while (platform::window_open()) {
         platform::sleep_milliseconds(100);
-        ++d.frame_count;
-        const uint32_t start = frame_clock();
-        draw_frame();
         // The boot frames do not paint tasks: the report with its fault line
         // is put on the window here, as a running frame puts the screen.
-        push_target(d.screen_target);
-        paint();
-        pop_target();
-        const RendererState& r = renderer();
-        d.screen_target.set_alpha(1.0f);
-        draw_target(d.screen_target, r.screen_width * 0.5f, r.screen_height * 0.5f, r.screen_width * d.zoom_x,
-                    r.screen_height * d.zoom_y, d.angle);
-        platform::poll_events();
-        platform::swap_buffers();
-        pad_frame(start);
+        present_frame(this);
     }
     running = false;
     throw WindowCloseExceptionType::SIGNAL;

@@ -52,6 +52,11 @@ void paint_tasks() {
         task->paint();
 }
 
+void paint_task(Task& task) {
+    ScreenTargetScope scope;
+    task.paint();
+}
+
 void clear_window(uint8_t palette_entry) {
     apply_window_target();
     clear_target(default_text_palette().colour(palette_entry));
@@ -84,16 +89,19 @@ void run_key_step_once() {
     frame_keys();
 }
 
-} // namespace
-
+// The frame clock: the platform's milliseconds with the top bit cleared, so
+// differences stay right across the wrap of the top bit.
 uint32_t frame_clock() {
     return platform::milliseconds() & 0x7FFFFFFFu;
 }
 
+// Sleeps in 1 ms steps until 16 ms have passed since start (a frame_clock value).
 void pad_frame(uint32_t start) {
     while (((frame_clock() - start) & 0x7FFFFFFFu) < FRAME_MILLISECONDS)
         platform::sleep_milliseconds(1);
 }
+
+} // namespace
 
 void draw_frame() {
     FrameState& d = frame_state();
@@ -121,10 +129,14 @@ void draw_frame() {
     draw_notice();
 }
 
-void run_frame_body() {
+void present_frame(Task* shown) {
     ++frame_state().frame_count;
     const uint32_t start = frame_clock();
     draw_frame();
+    if (shown != nullptr) {
+        paint_task(*shown);
+        draw_screen_target();
+    }
     platform::poll_events();
     platform::swap_buffers();
     stamp_presented_frame(frame_state().phase);
@@ -132,7 +144,7 @@ void run_frame_body() {
 }
 
 void run_frame(Task& task) {
-    run_frame_body();
+    present_frame();
     if (!platform::window_open()) {
         task.running = false;
         throw WindowCloseExceptionType::SIGNAL;
