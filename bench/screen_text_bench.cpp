@@ -2,12 +2,12 @@
 // screen (which must draw no glyph), a flush of a fully changed one, and the
 // screen's target drawn into a 512 x 448 window. Each pass ends with glFinish
 // so the GPU work is inside the time. Glyph draws are counted by a canvas that
-// passes every call on to the OpenGL one.
+// passes every call on to the renderer's one.
 
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/renderer.hpp"
-#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/system_font_drawing.hpp"
 #include "lum/graphics/font/text_screen.hpp"
 #include "lum/platform/window.hpp"
 
@@ -46,7 +46,7 @@ class CountingCanvas : public TextCanvas {
     int64_t fills = 0;
 
   private:
-    static TextCanvas& gl() { return gl_text_canvas(); }
+    static TextCanvas& gl() { return renderer_text_canvas(); }
 };
 
 CountingCanvas& canvas() {

@@ -13,7 +13,7 @@
 #include "lum/error/exception.hpp"
 #include "lum/graphics/gl/gl_info.hpp"
 #include "lum/graphics/renderer.hpp"
-#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/system_font_drawing.hpp"
 #include "lum/graphics/font/text_palette.hpp"
 #include "lum/input/input.hpp"
 #include "lum/input/input_step.hpp"
@@ -79,26 +79,20 @@ String graphics_report(const GraphicsException& e) {
                   info.version, info.vendor, info.renderer, info.shading_language_version);
 }
 
-// Starts the window system, opens the window and starts the renderer. A
-// failure is reported and gives false.
+// Starts the window system, opens the window and starts the renderer, which
+// chooses the null renderer for a window without OpenGL (the scripted virtual
+// one). A failure is reported and gives false.
 bool start_graphics(App& app, Booter& booter) {
-    FrameState& d = frame_state();
-    d.graphics_ready = false;
     try {
         if (!start_window_system())
             throw GraphicsInitializeException();
         const WindowSettings s = settings_of(app);
         booter.boot_screen_mode = s.boot_screen_mode;
         open_window(s);
-        // A window without OpenGL (the scripted virtual one) has nothing to
-        // start; its frames only poll, present and pace.
-        if (!platform::context_current())
-            return true;
         GraphicsStartHooks hooks;
         hooks.create_screen_objects = create_screen_objects;
         hooks.build_system_font = [background = s.font_background] { build_system_font(background); };
         graphics_start(hooks);
-        d.graphics_ready = true;
         return true;
     } catch (const GraphicsException& e) {
         fault(graphics_report(e));

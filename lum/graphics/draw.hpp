@@ -12,6 +12,8 @@ class RenderTarget;
 
 // Drawing into the current target. Coordinates are pixels of its 2D space
 // (origin top left, y down); angles are degrees, clockwise on the screen.
+// Each operation goes to the renderer in use (render_backend.hpp): under the
+// null renderer it draws nothing.
 
 // Clears the current target to c. An alpha of 0 or 255 turns blending off,
 // any other alpha turns it on; that state stays for the drawing that follows.
@@ -61,27 +63,5 @@ struct QuadCorner {
 // drawn with it.
 void draw_textured_quad(uint32_t texture, const std::array<QuadCorner, 4>& corners, float cx, float cy,
                         float width, float height, float angle);
-
-// Restricts drawing to where the stencil buffer is 0; shapes drawn between
-// begin and cover mark where drawing is kept off. Ended on destruction, so an
-// exception cannot leave the stencil test on.
-class StencilMask {
-  public:
-    StencilMask() = default;
-    StencilMask(const StencilMask&) = delete;
-    StencilMask& operator=(const StencilMask&) = delete;
-    ~StencilMask() { end(); }
-
-    // Clears the stencil and starts marking: colour writes off, stencil set to 1.
-    void begin();
-    // Stops marking: colour writes on, drawing only where the stencil is 0.
-    void cover();
-    // Turns the stencil test off again.
-    void end();
-    bool active() const { return active_; }
-
-  private:
-    bool active_ = false;
-};
 
 } // namespace lum

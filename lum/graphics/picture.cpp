@@ -3,10 +3,11 @@
 #include "lum/core/runtime_warning.hpp"
 #include "lum/data/file.hpp"
 #include "lum/error/exception.hpp"
+#include "lum/graphics/blend.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/free_image_io.hpp"
-#include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/picture_library.hpp"
+#include "lum/graphics/render_backend.hpp"
 
 #include <algorithm>
 #include <iterator>
@@ -197,41 +198,20 @@ void Picture::load(const Path& path) {
 }
 
 void Picture::upload() {
-    GLuint name = 0;
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glGenTextures(1, &name);
-    texture_ = name;
-    glBindTexture(GL_TEXTURE_2D, name);
-    apply_filter();
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, texture_side_, texture_side_, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                 pixels_.data());
-    glBindTexture(GL_TEXTURE_2D, 0);
+    texture_ = render_backend().create_texture(texture_side_, pixels_.data(), smooth_);
 }
 
 void Picture::delete_texture() {
     if (texture_ == 0)
         return;
-    GLuint name = texture_;
-    glDeleteTextures(1, &name);
+    render_backend().delete_texture(texture_);
     texture_ = 0;
-}
-
-// Works on the texture bound to GL_TEXTURE_2D.
-void Picture::apply_filter() const {
-    GLint filter = smooth_ ? GL_LINEAR : GL_NEAREST;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
 }
 
 void Picture::set_smooth(bool smooth) {
     smooth_ = smooth;
-    if (texture_ == 0)
-        return;
-    glBindTexture(GL_TEXTURE_2D, texture_);
-    apply_filter();
-    glBindTexture(GL_TEXTURE_2D, 0);
+    if (texture_ != 0)
+        render_backend().set_texture_filter(texture_, smooth_);
 }
 
 void Picture::draw(float x, float y) {
@@ -251,8 +231,7 @@ void Picture::draw(float x, float y, float w, float h, float angle) {
     float s1 = static_cast<float>(width_) / static_cast<float>(texture_side_);
     float t1 = static_cast<float>(height_) / static_cast<float>(texture_side_);
 
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    render_backend().enable_blending(BLEND_SOURCE_ALPHA, BLEND_ONE_MINUS_SOURCE_ALPHA);
     draw_textured_quad(texture_,
                        {{{0, 0, colours[0]}, {s1, 0, colours[1]}, {s1, t1, colours[2]}, {0, t1, colours[3]}}},
                        x + w * 0.5f, y + h * 0.5f, w, h, angle);

@@ -45,11 +45,12 @@ class Picture {
     // Deletes the texture, if any.
     ~Picture();
 
-    // Decodes the file and uploads it to a new texture; needs a current OpenGL
-    // context. Throws FileOpenException when the file cannot be opened,
-    // PictureFormatException for an unknown, unreadable or unsupported file
-    // and PictureSizeException for a width or height of 0 or above 4096. A
-    // failed load leaves the picture as it was.
+    // Decodes the file and uploads it to a new texture of the renderer in use
+    // (none under the null renderer, which then draws nothing). Throws
+    // FileOpenException when the file cannot be opened, PictureFormatException
+    // for an unknown, unreadable or unsupported file and PictureSizeException
+    // for a width or height of 0 or above 4096. A failed load leaves the
+    // picture as it was.
     void load(const Path& path);
 
     // Decodes the file into pixels() like load, without uploading it: for tools
@@ -98,7 +99,7 @@ class Picture {
     bool has_alpha() const { return has_alpha_; }
     // The file carried the scrambled-asset marker.
     bool scrambled() const { return scrambled_; }
-    // The OpenGL texture, 0 when none.
+    // The renderer's texture, 0 when none.
     uint32_t texture() const { return texture_; }
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
@@ -116,7 +117,6 @@ class Picture {
   private:
     void upload();
     void delete_texture();
-    void apply_filter() const;
 
     Path path_;
     bool smooth_ = false;

@@ -6,7 +6,8 @@ namespace lum {
 
 // Copies width RGBA pixels (4 bytes each) of row y of the current target,
 // starting at column x, into rgba. Rows count from the bottom, as OpenGL
-// stores them.
-void read_pixel_row(int32_t x, int32_t y, int32_t width, uint8_t* rgba);
+// stores them. False when the renderer in use holds no pixels to read (the
+// null renderer); rgba is then left as it was.
+bool read_pixel_row(int32_t x, int32_t y, int32_t width, uint8_t* rgba);
 
 } // namespace lum

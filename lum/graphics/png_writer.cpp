@@ -71,6 +71,9 @@ void write_png(const Path& path, const RenderTarget& target) {
     const int32_t height = target.height();
     std::vector<uint8_t> rgba(static_cast<size_t>(std::max(width, 0)) * 4);
     CurrentTarget current(target);
+    // The null renderer holds no pixels: say so before any file is made.
+    if (width > 0 && height > 0 && !read_pixel_row(0, 0, width, rgba.data()))
+        throw FileOpenException(Format("cannot write '{0}': no picture to read", path.to_string()));
     // OpenGL counts the target's rows from the bottom.
     write_png(path, width, height, [&](int32_t y, uint8_t* rgb) {
         read_pixel_row(0, height - 1 - y, width, rgba.data());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lum/graphics/blend.hpp"
 #include "lum/graphics/colour.hpp"
 
 #include <array>
@@ -10,8 +11,9 @@ namespace lum {
 // An off-screen surface: a texture with a combined depth and stencil buffer
 // behind a framebuffer. Drawing goes into it between push_target and
 // pop_target; draw_target then puts it on the current target as a quad.
-// It owns its three OpenGL objects and deletes them when recreated, released
-// or destroyed.
+// It owns its three objects of the renderer in use and deletes them when
+// recreated, released or destroyed; under the null renderer it has none and
+// keeps only its size.
 class RenderTarget {
   public:
     static constexpr int32_t MAX_SIZE = 4096;
@@ -26,7 +28,7 @@ class RenderTarget {
     ~RenderTarget();
 
     // (Re)creates the objects at width x height, each clamped to 1..4096, and
-    // clears the new target to transparent black. Needs a current context.
+    // clears the new target to transparent black.
     void create(int32_t width, int32_t height);
 
     // Deletes the renderbuffer, the texture and the framebuffer, in that order.
@@ -44,9 +46,9 @@ class RenderTarget {
     int32_t width() const { return width_; }
     int32_t height() const { return height_; }
 
-    // Blend factors used when the target is drawn (GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA).
-    uint32_t source_blend = 0x302;
-    uint32_t destination_blend = 0x303;
+    // Blend factors used when the target is drawn.
+    uint32_t source_blend = BLEND_SOURCE_ALPHA;
+    uint32_t destination_blend = BLEND_ONE_MINUS_SOURCE_ALPHA;
     // Tint of the corners when drawn: top-left, top-right, bottom-right, bottom-left.
     std::array<RGBA, 4> corners = {RGBA(255, 255, 255, 255), RGBA(255, 255, 255, 255),
                                    RGBA(255, 255, 255, 255), RGBA(255, 255, 255, 255)};

@@ -4,29 +4,16 @@
 #include "lum/graphics/gl/framebuffer_functions.hpp"
 #include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/gl/gl_info.hpp"
-#include "lum/graphics/render_target.hpp"
+#include "lum/graphics/gl/gl_renderer.hpp"
 #include "lum/graphics/gl/shader_functions.hpp"
+#include "lum/graphics/null_renderer.hpp"
+#include "lum/graphics/render_backend.hpp"
+#include "lum/graphics/render_target.hpp"
 #include "lum/platform/window.hpp"
 
 namespace lum {
 
 namespace {
-
-// Without the framebuffer functions (a failed start) everything draws into the
-// window instead of calling a missing function.
-void bind_framebuffer(uint32_t name) {
-    if (auto bind = framebuffer_functions().bind_framebuffer)
-        bind(GL_FRAMEBUFFER, name);
-}
-
-// A 2D projection of width x height units, origin at the top left, y down.
-void set_projection(int32_t width, int32_t height) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, width, height, 0, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
 
 ViewportArea centred(float width, float height, int32_t window_width, int32_t window_height) {
     return {(window_width - width) * 0.5f, (window_height - height) * 0.5f, width, height};
@@ -69,33 +56,26 @@ void set_window_viewport(float x, float y, float width, float height) {
     r.viewport_width = static_cast<int32_t>(width);
     r.viewport_height = static_cast<int32_t>(height);
     r.viewport_at_origin = x == 0 && y == 0;
-    glViewport(r.viewport_x, r.viewport_y, r.viewport_width, r.viewport_height);
+    render_backend().set_viewport(r.viewport_x, r.viewport_y, r.viewport_width, r.viewport_height);
 }
 
 void apply_window_target() {
     RendererState& r = renderer();
     if (!r.target_stack.empty()) {
-        const TargetEntry& e = r.target_stack.back();
-        bind_framebuffer(e.framebuffer);
-        glViewport(e.x, e.y, e.width, e.height);
-        set_projection(e.width, e.height);
+        render_backend().use_target(r.target_stack.back());
         return;
     }
-    bind_framebuffer(0);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    render_backend().use_window(r.screen_width, r.screen_height);
     auto v = window_viewport(r.screen_mode, r.scale, r.screen_width, r.screen_height, r.window_width,
                              r.window_height);
     if (v)
         set_window_viewport(v->x, v->y, v->width, v->height);
-    set_projection(r.screen_width, r.screen_height);
 }
 
 void push_target(const RenderTarget& target) {
-    bind_framebuffer(target.framebuffer());
-    glViewport(0, 0, target.width(), target.height());
-    set_projection(target.width(), target.height());
-    renderer().target_stack.push_back({target.framebuffer(), 0, 0, target.width(), target.height()});
+    const TargetEntry entry{target.framebuffer(), 0, 0, target.width(), target.height()};
+    render_backend().use_target(entry);
+    renderer().target_stack.push_back(entry);
 }
 
 void pop_target() {
@@ -106,28 +86,46 @@ void pop_target() {
 }
 
 void graphics_start(const GraphicsStartHooks& hooks) {
-    if (!load_framebuffer_functions())
-        throw GraphicsGlextException();
-    gl_info() = read_gl_info();
-    platform::swap_interval(1);
-    // Both buffers start black.
-    glClearColor(0, 0, 0, 0);
-    for (int i = 0; i < 2; ++i) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-        platform::swap_buffers();
+    // Until OpenGL has started, and for good when it cannot, the null renderer
+    // keeps the state and draws nothing.
+    use_render_backend(null_renderer());
+    // A window without a context (the scripted virtual one) has no OpenGL to start.
+    const bool opengl = platform::context_current();
+    if (opengl) {
+        if (!load_framebuffer_functions())
+            throw GraphicsGlextException();
+        gl_info() = read_gl_info();
+        platform::swap_interval(1);
+        // Both buffers start black.
+        glClearColor(0, 0, 0, 0);
+        for (int i = 0; i < 2; ++i) {
+            glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+            platform::swap_buffers();
+        }
+        platform::swap_interval(1);
     }
-    platform::swap_interval(1);
     if (hooks.on_window_size)
         platform::set_window_size_handler(hooks.on_window_size);
     if (hooks.on_window_close)
         platform::set_window_close_handler(hooks.on_window_close);
-    apply_window_target();
-    if (hooks.create_screen_objects)
-        hooks.create_screen_objects();
-    glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
-    if (hooks.build_system_font)
-        hooks.build_system_font();
-    load_shader_functions();
+    if (opengl)
+        use_render_backend(gl_renderer());
+    try {
+        apply_window_target();
+        if (hooks.create_screen_objects)
+            hooks.create_screen_objects();
+        // The font's pages exist only as textures: without OpenGL there is
+        // nothing to build, and no shader to fetch.
+        if (!opengl)
+            return;
+        glHint(GL_LINE_SMOOTH_HINT, GL_NICEST);
+        if (hooks.build_system_font)
+            hooks.build_system_font();
+        load_shader_functions();
+    } catch (...) {
+        use_render_backend(null_renderer());
+        throw;
+    }
 }
 
 } // namespace lum

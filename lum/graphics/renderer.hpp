@@ -89,11 +89,15 @@ struct GraphicsStartHooks {
     std::function<void()> build_system_font;
 };
 
-// Starts the renderer once the window is open: checks and loads the framebuffer
-// functions (GraphicsGlextException when one is missing), reads GlInfo, clears
-// both buffers to black, installs the window handlers, applies the window
-// target, runs the hooks and fetches the shader entry points
-// (PixelShaderInitException when one is missing).
+// Starts the renderer once the window is open and chooses it for good. With
+// the window's context current: checks and loads the framebuffer functions
+// (GraphicsGlextException when one is missing), reads GlInfo, clears both
+// buffers to black, installs the window handlers, chooses the OpenGL renderer,
+// applies the window target, runs the hooks and fetches the shader entry
+// points (PixelShaderInitException when one is missing). Without a context it
+// chooses the null renderer, installs the handlers, applies the window target
+// and creates the screen objects only. A start that throws leaves the null
+// renderer chosen.
 void graphics_start(const GraphicsStartHooks& hooks = {});
 
 } // namespace lum

@@ -1,7 +1,7 @@
 #include "gl_test_window.hpp"
 
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/system_font_drawing.hpp"
 #include "lum/graphics/font/text_screen.hpp"
 
 #include <gtest/gtest.h>

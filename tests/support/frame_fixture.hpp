@@ -7,6 +7,7 @@
 #include "lum/app/frame/frame_state.hpp"
 #include "lum/app/frame/notice.hpp"
 #include "lum/graphics/font/charset.hpp"
+#include "lum/graphics/null_renderer.hpp"
 #include "lum/graphics/renderer.hpp"
 #include "lum/input/input.hpp"
 #include "lum/input/input_step.hpp"
@@ -63,9 +64,11 @@ class ScriptedApp : public App {
     std::map<int, std::vector<std::function<void()>>> script_;
 };
 
-// The frame's process-wide state as at process start. Run with no OpenGL
-// context current, so that objects of an earlier context only forget their names.
+// The frame's process-wide state as at process start, the null renderer
+// included. Run with no OpenGL context current, so that objects of an earlier
+// context only forget their names.
 inline void reset_frame_state() {
+    use_render_backend(null_renderer());
     frame_state() = FrameState();
     renderer() = RendererState();
     notice() = NoticeState();

@@ -32,7 +32,7 @@ class BootScreen {
     static constexpr uint8_t BODY_COLOUR = 79;
 
     // An empty screen; cover makes it usable.
-    explicit BootScreen(TextCanvas& canvas = gl_text_canvas());
+    explicit BootScreen(TextCanvas& canvas = renderer_text_canvas());
 
     // Resizes the text screen to (screen_width / 8) x (screen_height / 8) cells
     // and puts the cursor and both margins at the top left.

@@ -33,48 +33,7 @@ DisplayFacts display_facts() {
     return f;
 }
 
-bool graphics_ready() {
-    return frame_state().graphics_ready;
-}
-
 } // namespace
-
-void BootCanvas::create(RenderTarget& target, int32_t width, int32_t height) {
-    if (graphics_ready())
-        gl_text_canvas().create(target, width, height);
-}
-
-void BootCanvas::release(RenderTarget& target) {
-    gl_text_canvas().release(target);
-}
-
-void BootCanvas::clear(RenderTarget& target) {
-    if (graphics_ready())
-        gl_text_canvas().clear(target);
-}
-
-void BootCanvas::begin(RenderTarget& target) {
-    drawing_ = graphics_ready();
-    if (drawing_)
-        gl_text_canvas().begin(target);
-}
-
-void BootCanvas::fill(const Rect& pixels) {
-    if (drawing_)
-        gl_text_canvas().fill(pixels);
-}
-
-void BootCanvas::glyph(const Charset& charset, uint32_t code, int32_t x, int32_t y, int32_t width,
-                       int32_t height, const RGBA& colour, int32_t angle) {
-    if (drawing_)
-        gl_text_canvas().glyph(charset, code, x, y, width, height, colour, angle);
-}
-
-void BootCanvas::end(RenderTarget& target) {
-    if (drawing_)
-        gl_text_canvas().end(target);
-    drawing_ = false;
-}
 
 Booter::Booter() {
     libs_step.run = run_library_step;
@@ -92,13 +51,7 @@ Booter* current_boot_task() {
 }
 
 void Booter::begin() {
-    // Without OpenGL the picture is still read, so a missing or broken file
-    // fails the same way.
-    const Path path{String(PICTURE_PATH)};
-    if (graphics_ready())
-        pictures_[0].load(path);
-    else
-        pictures_[0].decode(path);
+    pictures_[0].load(Path(String(PICTURE_PATH)));
     screen_.cover(renderer().screen_width, renderer().screen_height);
     const RGB grey = default_text_palette().colour(32).rgb();
     frame_state().backdrop_colour = grey;
@@ -143,26 +96,11 @@ void Booter::run_boot_step(const BootStep& step) {
 }
 
 void Booter::halt_until_closed() {
-    FrameState& d = frame_state();
     while (platform::window_open()) {
         platform::sleep_milliseconds(100);
-        ++d.frame_count;
-        const uint32_t start = frame_clock();
-        draw_frame();
         // The boot frames do not paint tasks: the report with its fault line
         // is put on the window here, as a running frame puts the screen.
-        if (d.graphics_ready) {
-            push_target(d.screen_target);
-            paint();
-            pop_target();
-            const RendererState& r = renderer();
-            d.screen_target.set_alpha(1.0f);
-            draw_target(d.screen_target, r.screen_width * 0.5f, r.screen_height * 0.5f,
-                        r.screen_width * d.zoom_x, r.screen_height * d.zoom_y, d.angle);
-        }
-        platform::poll_events();
-        platform::swap_buffers();
-        pad_frame(start);
+        present_frame(this);
     }
     running = false;
     throw WindowCloseExceptionType::SIGNAL;

@@ -11,24 +11,6 @@
 
 namespace lum {
 
-// A text canvas that draws with OpenGL only while the renderer is ready, so a
-// boot on a window without OpenGL still keeps its cells.
-class BootCanvas : public TextCanvas {
-  public:
-    void create(RenderTarget& target, int32_t width, int32_t height) override;
-    void release(RenderTarget& target) override;
-    void clear(RenderTarget& target) override;
-    void begin(RenderTarget& target) override;
-    void fill(const Rect& pixels) override;
-    void glyph(const Charset& charset, uint32_t code, int32_t x, int32_t y, int32_t width, int32_t height,
-               const RGBA& colour, int32_t angle) override;
-    void end(RenderTarget& target) override;
-
-  private:
-    // Whether begin went to OpenGL, so that end matches it.
-    bool drawing_ = false;
-};
-
 // The boot task: writes the boot report on a full-screen text screen, running
 // the three start steps, "Libs", "Audio" and "Joypad", at their places, and
 // hands over to the next task. A step that fails leaves the fault line
@@ -82,8 +64,7 @@ class Booter : public App {
     std::array<Picture, 2>& pictures() { return pictures_; }
 
   private:
-    BootCanvas canvas_;
-    BootScreen screen_{canvas_};
+    BootScreen screen_;
     std::array<Picture, 2> pictures_;
 };
 

@@ -23,7 +23,7 @@ void apply_window_settings(App& app) {
     FrameState& d = frame_state();
     // Every task paints at the screen size, so the target follows it.
     const RenderTarget& t = d.screen_target;
-    if (d.graphics_ready && (t.width() != s.screen_width || t.height() != s.screen_height))
+    if (t.width() != s.screen_width || t.height() != s.screen_height)
         d.screen_target.create(s.screen_width, s.screen_height);
     if (s.window_width != r.window_width || s.window_height != r.window_height)
         platform::set_window_size(s.window_width, s.window_height);

@@ -36,11 +36,6 @@ struct FrameState {
     float zoom_y = 1.0f;
     float angle = 0.0f;
 
-    // Whether the renderer started, so the frame may draw with OpenGL. A
-    // window without a context (the scripted virtual window) or a failed
-    // start leaves it false: frames then poll, present and pace only.
-    bool graphics_ready = false;
-
     AppPhase phase = Booting;
     bool paused = false;
     // Whether input counted in the last key step: the window active, or the

@@ -39,37 +39,31 @@ void run_edge_step(Task& task, CallType type) {
 
 // Pops the screen target even when a paint step throws.
 struct ScreenTargetScope {
-    explicit ScreenTargetScope(bool active) : active(active) {
-        if (active)
-            push_target(frame_state().screen_target);
-    }
-    ~ScreenTargetScope() {
-        if (active)
-            pop_target();
-    }
+    ScreenTargetScope() { push_target(frame_state().screen_target); }
+    ~ScreenTargetScope() { pop_target(); }
     ScreenTargetScope(const ScreenTargetScope&) = delete;
     ScreenTargetScope& operator=(const ScreenTargetScope&) = delete;
-    bool active;
 };
 
+// Painting is not guarded: a failure here ends the program through App::run.
 void paint_tasks() {
-    ScreenTargetScope scope(frame_state().graphics_ready);
-    // Painting is not guarded: a failure here ends the program through App::run.
+    ScreenTargetScope scope;
     for (Task* task : frame_state().task_stack)
         task->paint();
 }
 
+void paint_task(Task& task) {
+    ScreenTargetScope scope;
+    task.paint();
+}
+
 void clear_window(uint8_t palette_entry) {
-    if (!frame_state().graphics_ready)
-        return;
     apply_window_target();
     clear_target(default_text_palette().colour(palette_entry));
 }
 
 void draw_backdrop() {
     const FrameState& d = frame_state();
-    if (!d.graphics_ready)
-        return;
     apply_window_target();
     clear_target(RGBA(d.border_colour, 255));
     // The logical screen is the viewport: clearing it gives the pixels that a
@@ -79,8 +73,6 @@ void draw_backdrop() {
 
 void draw_screen_target() {
     FrameState& d = frame_state();
-    if (!d.graphics_ready)
-        return;
     const RendererState& r = renderer();
     d.screen_target.set_alpha(1.0f);
     draw_target(d.screen_target, r.screen_width * 0.5f, r.screen_height * 0.5f, r.screen_width * d.zoom_x,
@@ -97,16 +89,19 @@ void run_key_step_once() {
     frame_keys();
 }
 
-} // namespace
-
+// The frame clock: the platform's milliseconds with the top bit cleared, so
+// differences stay right across the wrap of the top bit.
 uint32_t frame_clock() {
     return platform::milliseconds() & 0x7FFFFFFFu;
 }
 
+// Sleeps in 1 ms steps until 16 ms have passed since start (a frame_clock value).
 void pad_frame(uint32_t start) {
     while (((frame_clock() - start) & 0x7FFFFFFFu) < FRAME_MILLISECONDS)
         platform::sleep_milliseconds(1);
 }
+
+} // namespace
 
 void draw_frame() {
     FrameState& d = frame_state();
@@ -134,10 +129,14 @@ void draw_frame() {
     draw_notice();
 }
 
-void run_frame_body() {
+void present_frame(Task* shown) {
     ++frame_state().frame_count;
     const uint32_t start = frame_clock();
     draw_frame();
+    if (shown != nullptr) {
+        paint_task(*shown);
+        draw_screen_target();
+    }
     platform::poll_events();
     platform::swap_buffers();
     stamp_presented_frame(frame_state().phase);
@@ -145,7 +144,7 @@ void run_frame_body() {
 }
 
 void run_frame(Task& task) {
-    run_frame_body();
+    present_frame();
     if (!platform::window_open()) {
         task.running = false;
         throw WindowCloseExceptionType::SIGNAL;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <cstdint>
-
 namespace lum {
 
 class Task;
@@ -16,20 +14,16 @@ void run_task(Task& task);
 // call it to wait inside one of their steps; such frames never run user().
 void run_frame(Task& task);
 
-// A frame without the window check: counts it, draws, polls events, presents
-// and pads to 16 ms.
-void run_frame_body();
+// The present step of every frame, without the window check: counts the
+// frame, draws it (draw_frame; then, when shown is given, paints that task into
+// the screen target and puts the target on the window, as the boot frames
+// would not), polls events, presents, writes the first-frame stamp and pads
+// to 16 ms.
+void present_frame(Task* shown = nullptr);
 
 // The drawing part of a frame, by the phase: the boot and reset frames clear
 // the window; running frames run the key step (once per frame), paint every
 // task into the screen target, put it on the window and add the notice.
 void draw_frame();
-
-// The frame clock: the platform's milliseconds with the top bit cleared, so
-// differences stay right across the wrap of the top bit.
-uint32_t frame_clock();
-
-// Sleeps in 1 ms steps until 16 ms have passed since start (a frame_clock value).
-void pad_frame(uint32_t start);
 
 } // namespace lum

@@ -1,6 +1,5 @@
 #include "lum/app/frame/notice.hpp"
 
-#include "lum/app/frame/frame_state.hpp"
 #include "lum/graphics/colour_list.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/renderer.hpp"
@@ -62,7 +61,7 @@ void draw_notice() {
         n.until = 0;
         return;
     }
-    if (n.text.empty() || !frame_state().graphics_ready)
+    if (n.text.empty())
         return;
     render_notice_text(n.text);
     const RendererState& r = renderer();

@@ -25,8 +25,6 @@ bool save_screenshot(const String& file_name) {
         debug_out << Format("save_screenshot: {0}", reason) << "\n";
         return false;
     };
-    if (!frame_state().graphics_ready)
-        return fail(Format("cannot write '{0}': no picture to read", path));
     if (folder.empty() || !platform::is_directory(folder))
         return fail(Format("cannot write '{0}': no folder '{1}'", path, folder));
     try {

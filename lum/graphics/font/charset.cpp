@@ -8,7 +8,9 @@ Charset* slots[SystemFont::SLOTS] = {};
 TextureHooks current_hooks;
 
 Charset& builtin_charset(int32_t page) {
-    static Charset charsets[SYSTEM_FONT_PAGES];
+    // Never destroyed: their textures go with the window's context, and at
+    // exit the platform that the renderer would ask about it may be gone.
+    static Charset* charsets = new Charset[SYSTEM_FONT_PAGES];
     return charsets[page];
 }
 

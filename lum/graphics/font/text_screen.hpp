@@ -48,15 +48,15 @@ struct TextCell {
 
 static_assert(sizeof(CellHalf) == 8 && sizeof(TextCell) == 16);
 
-// Where a text screen's drawing goes. The OpenGL canvas draws into the
-// screen's render target; tests that need no window put a recording one in
-// its place.
+// Where a text screen's drawing goes. The renderer's canvas draws into the
+// screen's render target with the renderer in use; tests that look at the
+// drawing calls themselves put a recording one in its place.
 class TextCanvas {
   public:
     virtual ~TextCanvas() = default;
     // (Re)creates target at width x height pixels, transparent black.
     virtual void create(RenderTarget& target, int32_t width, int32_t height) = 0;
-    // Frees target's OpenGL objects.
+    // Frees target's objects.
     virtual void release(RenderTarget& target) = 0;
     // Clears all of target to transparent black at once.
     virtual void clear(RenderTarget& target) = 0;
@@ -71,8 +71,9 @@ class TextCanvas {
     virtual void end(RenderTarget& target) = 0;
 };
 
-// The canvas that draws with OpenGL.
-TextCanvas& gl_text_canvas();
+// The canvas that draws with the renderer in use: under the null renderer it
+// draws nothing, and the screen still keeps its cells.
+TextCanvas& renderer_text_canvas();
 
 // A grid of 8 x 8 pixel cells, like a character terminal, drawn into its own
 // render target. Printing only records what each cell should show; flush draws
@@ -84,7 +85,7 @@ class TextScreen {
     static constexpr uint8_t DEFAULT_PAGE = 3;
 
     // An empty screen; resize makes it usable.
-    explicit TextScreen(TextCanvas& canvas = gl_text_canvas());
+    explicit TextScreen(TextCanvas& canvas = renderer_text_canvas());
     TextScreen(const TextScreen&) = delete;
     TextScreen& operator=(const TextScreen&) = delete;
     ~TextScreen();

@@ -5,15 +5,17 @@
 #include "support/text_rows.hpp"
 
 #include "lum/app/boot/booter.hpp"
+#include "lum/app/frame/frame_stamp.hpp"
 #include "lum/app/frame/main_loop.hpp"
 #include "lum/app/frame/signals.hpp"
 #include "lum/data/folders.hpp"
 #include "lum/error/exception.hpp"
-#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/system_font_drawing.hpp"
 #include "lum/graphics/gl/gl.hpp"
 #include "lum/platform/window.hpp"
 
 #include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -75,6 +77,27 @@ TEST_F(BootTask, BeginCoversTheScreenTakesTheBootGreyAndRegistersItself) {
 }
 
 TEST_F(BootTask, AFailedStepHaltsOnTheReportUntilTheWindowClosesThenEndsAsAClose) {
+    // Halted frames are presented as every frame is, first-frame stamp
+    // included. The stamps come once per process and phase, so a fresh process
+    // whose first frame of the boot is a halted one shows it.
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            setenv(FRAME_STAMP_VARIABLE, "1", 1);
+            booter.begin();
+            const int before = backend.swap_count();
+            close_at_request(2);
+            try {
+                booter.run_boot_step({String("Audio"), [] { throw AudioOpenDeviceException(); }});
+            } catch (WindowCloseExceptionType) {
+                std::fprintf(stderr, "closed after %d frames\n", backend.swap_count() - before);
+                std::exit(1);
+            }
+            std::exit(0);
+        },
+        testing::ExitedWithCode(1),
+        "lum\\.first_frame phase=booting epoch_us=[0-9]+\nclosed after 2 frames\n");
+
     booter.audio_step.run = [this] {
         close_at_request(3);
         throw AudioOpenDeviceException();
@@ -159,7 +182,6 @@ class GuiBoot : public FrameTest {
         hooks.build_system_font = [] { build_system_font(RGBA(0, 0, 0, 0)); };
         graphics_start(hooks);
         frame_state().screen_target.create(256, 224);
-        frame_state().graphics_ready = true;
         booter.libs_step.run = [] {};
     }
     Booter booter;

@@ -48,6 +48,12 @@ TEST_F(FrameTest, TheStartOpensTheWindowByTheSettingsAndTheAudioDevice) {
     EXPECT_EQ(backend.window_size().height, 448);
     EXPECT_EQ(backend.title(), String("Frame Test"));
     EXPECT_EQ(renderer().screen_width, 256);
+    // The virtual window has no OpenGL: the null renderer still keeps the
+    // screen target at the screen's size and the letterboxed viewport.
+    EXPECT_EQ(frame_state().screen_target.width(), 256);
+    EXPECT_EQ(frame_state().screen_target.height(), 224);
+    EXPECT_EQ(renderer().viewport_width, 512);
+    EXPECT_EQ(renderer().viewport_height, 448);
     EXPECT_EQ(frame_state().desktop_depth, 24);
     EXPECT_EQ(frame_state().border_colour, RGB(48, 48, 48));
     EXPECT_EQ(frame_state().backdrop_colour, RGB(32, 32, 32));

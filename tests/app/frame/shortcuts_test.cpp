@@ -1,11 +1,15 @@
 #include "support/frame_fixture.hpp"
+#include "support/temp_folder.hpp"
 
 #include "lum/app/frame/guarded_call.hpp"
 #include "lum/app/frame/main_loop.hpp"
 #include "lum/app/frame/screenshot.hpp"
+#include "lum/app/process/system_profile.hpp"
 #include "lum/audio/audio_buffer.hpp"
 #include "lum/audio/audio_device.hpp"
 #include "lum/platform/time.hpp"
+
+#include <filesystem>
 
 using namespace lum;
 using namespace lum::test;
@@ -150,11 +154,20 @@ TEST_F(Shortcuts, TheSoundPausesWithTheFocusAndThePauseAndStopsAtAReset) {
 }
 
 TEST_F(Shortcuts, AScreenshotWithoutAPictureSaysItFailedAndWhy) {
+    // The null renderer keeps the screen target's size but holds no pixels:
+    // with a desktop to write to, the picture is still missing.
+    TempFolder desktop;
+    SystemProfile::instance().desktop_directory = String(desktop.path().string() + "/");
+    frame_state().screen_target.create(256, 224);
     testing::internal::CaptureStdout();
     chord(platform::VK_S);
     std::string out = testing::internal::GetCapturedStdout();
     EXPECT_EQ(notice().text, String("Screenshot failed"));
-    EXPECT_NE(out.find("save_screenshot: cannot write '"), std::string::npos) << out;
+    EXPECT_NE(out.find("save_screenshot: cannot write '" + desktop.path().string() + "/halvane-screenshot-"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find(".png': no picture to read"), std::string::npos) << out;
+    EXPECT_TRUE(std::filesystem::is_empty(desktop.path())) << desktop.listing();
 }
 
 TEST(Notice, TheBoxFadesOutOverTheLastTwoHundredMilliseconds) {

@@ -1,21 +1,20 @@
 #pragma once
 
-#include "lum/graphics/font/charset.hpp"
 #include "lum/graphics/colour.hpp"
+#include "lum/graphics/font/charset.hpp"
 
 #include <cstdint>
 
 namespace lum {
 
-// The OpenGL side of the system font: page textures and glyph quads.
+// The system font on the renderer in use: page textures and glyph quads.
 
-// Texture hooks that make each page a 128 x 128 RGBA texture with linear
-// filtering and repeat wrapping, and delete it again (only while a context is
-// current: the Charsets are destroyed at process exit, after the window).
-const TextureHooks& gl_texture_hooks();
+// Texture hooks that make each page a 128 x 128 RGBA texture of the renderer
+// in use, with linear filtering and repeat wrapping, and delete it again.
+const TextureHooks& renderer_texture_hooks();
 
-// Builds the sixty pages as OpenGL textures with the given background colour;
-// graphics start calls it once the context exists.
+// Builds the sixty pages as textures with the given background colour;
+// graphics start calls it once OpenGL has started.
 void build_system_font(const RGBA& background);
 
 // Draws glyph code of charset as a width x height quad centred on (x, y),

@@ -1,14 +1,14 @@
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/gl/gl.hpp"
-#include "lum/graphics/renderer.hpp"
-#include "lum/graphics/font/system_font_gl.hpp"
+#include "lum/graphics/font/system_font_drawing.hpp"
 #include "lum/graphics/font/text_screen.hpp"
+#include "lum/graphics/render_backend.hpp"
+#include "lum/graphics/renderer.hpp"
 
 namespace lum {
 
 namespace {
 
-class GlTextCanvas : public TextCanvas {
+class RendererTextCanvas : public TextCanvas {
   public:
     void create(RenderTarget& target, int32_t width, int32_t height) override {
         target.create(width, height);
@@ -25,7 +25,7 @@ class GlTextCanvas : public TextCanvas {
     void begin(RenderTarget& target) override {
         push_target(target);
         // Glyphs and fills replace the pixels under them, alpha included.
-        glDisable(GL_BLEND);
+        render_backend().disable_blending();
     }
 
     // A clear leaves the same pixels as a filled rectangle with blending off,
@@ -44,8 +44,8 @@ class GlTextCanvas : public TextCanvas {
 
 } // namespace
 
-TextCanvas& gl_text_canvas() {
-    static GlTextCanvas canvas;
+TextCanvas& renderer_text_canvas() {
+    static RendererTextCanvas canvas;
     return canvas;
 }
 
