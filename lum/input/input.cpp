@@ -4,7 +4,6 @@
 #include "lum/platform/joystick.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace lum {
@@ -23,38 +22,25 @@ bool bound(const InputBinding& binding) {
     return static_cast<uint32_t>(binding.player) < static_cast<uint32_t>(Input::PLAYER_COUNT);
 }
 
-// Gathers the logical buttons that bound inputs hold in this frame, per
-// player slot, and the highest bound player.
-struct Collector {
+// What the bound inputs hold in one frame: the logical buttons per player
+// slot, and the highest bound player. The whole frame's feeds are gathered
+// first, so each record then runs its frame in one pass; the result is that of
+// holding each record as each input is fed.
+struct Feeds {
     std::array<uint32_t, Input::PLAYER_COUNT> held{};
     int32_t players_in_use = 0;
 
-    void add(bool state, const InputBinding& binding) {
+    // Feeds one physical state through its binding: an unbound binding does
+    // nothing; a bound one counts its player as in use and, when state is set,
+    // holds its logical buttons. A state of 0 clears nothing, so inputs bound
+    // to one button combine as a logical OR.
+    void feed(bool state, const InputBinding& binding) {
         if (!bound(binding))
             return;
         players_in_use = std::max(players_in_use, binding.player + 1);
-        if (state)
-            held[binding.player] |= binding.bits;
-    }
-
-    // The same for every input of a joypad, visiting only those held for the buttons.
-    void add_joypad(const JoypadState& pad) {
-        for (int32_t i = 0; i < pad.physical_count; ++i) {
-            if (bound(pad.bindings[i]))
-                players_in_use = std::max(players_in_use, pad.bindings[i].player + 1);
-        }
-        for (uint64_t down = pad.current_mask; down != 0; down &= down - 1) {
-            const InputBinding& binding = pad.bindings[std::countr_zero(down)];
-            if (bound(binding))
-                held[binding.player] |= binding.bits;
-        }
+        held[binding.player] |= state ? binding.bits : 0u;
     }
 };
-
-void hold_buttons(PlayerInput& player, uint32_t bits) {
-    for (bits &= RECORD_BITS; bits != 0; bits &= bits - 1)
-        player.buttons[std::countr_zero(bits)].hold();
-}
 
 // Runs the frame of every record of a player with the buttons of held down;
 // last_pressed comes from the pressed flags the previous frame left.
@@ -140,37 +126,18 @@ void enumerate_joypads(Input& input) {
     }
 }
 
-void feed_binding(Input& input, bool state, const InputBinding& binding) {
-    if (!bound(binding))
-        return;
-    input.players_in_use = std::max(input.players_in_use, binding.player + 1);
-    if (!state)
-        return;
-    hold_buttons(input.players[binding.player], binding.bits);
-    hold_buttons(input.players[Input::ANY_PLAYER], binding.bits);
-}
-
-void poll_joypads(Input& input) {
-    for (int32_t p = 0; p < input.joypad_count; ++p) {
-        JoypadState& pad = input.joypads[p];
-        read_joypad(pad);
-        for (int32_t i = 0; i < pad.physical_count; ++i)
-            feed_binding(input, pad.current_states[i] != 0, pad.bindings[i]);
-    }
-}
-
-// The feeds are gathered into one mask per player first, so each record runs
-// its whole frame in one pass; the result is that of feeding each input in turn.
 void update_input(Input& input, const KeyboardState& keys, bool enabled) {
-    Collector feeds;
+    Feeds feeds;
     if (enabled) {
         for (int32_t code = 0; code < KEY_COUNT; ++code)
-            feeds.add(keys.keys[code].down != 0, input.key_bindings[code]);
+            feeds.feed(keys.keys[code].down != 0, input.key_bindings[code]);
         for (int32_t p = 0; p < input.joypad_count; ++p) {
             JoypadState& pad = input.joypads[p];
             read_joypad(pad);
-            feeds.add_joypad(pad);
+            for (int32_t i = 0; i < pad.physical_count; ++i)
+                feeds.feed(pad.current_states[i] != 0, pad.bindings[i]);
         }
+        // Every bound input also drives the any-player slot.
         for (int32_t p = 0; p < Input::ANY_PLAYER; ++p)
             feeds.held[Input::ANY_PLAYER] |= feeds.held[p];
         input.players_in_use = feeds.players_in_use;

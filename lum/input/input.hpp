@@ -76,16 +76,9 @@ Input& input();
 // without buttons) in joystick order.
 void enumerate_joypads(Input& input);
 
-// The per-frame update: feeds the keys and the joypads through their bindings
-// when enabled (otherwise every logical button reads as up), then derives each
-// player's edges and last_pressed.
+// The per-frame update: when enabled, reads the joypads and feeds every key and
+// every joypad input through its binding (otherwise every logical button reads
+// as up), then derives each player's edges and last_pressed.
 void update_input(Input& input, const KeyboardState& keys, bool enabled);
-
-// Holds down, in the binding's player slot and in the any-player slot, every
-// logical button of the binding when state is set. Nothing for unbound bindings.
-void feed_binding(Input& input, bool state, const InputBinding& binding);
-
-// Reads every registered joypad and feeds its physical inputs.
-void poll_joypads(Input& input);
 
 } // namespace lum

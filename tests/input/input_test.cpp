@@ -139,11 +139,18 @@ TEST(Input, EveryBoundInputAlsoDrivesTheAnyPlayerSlot) {
 }
 
 TEST(Input, UnboundBindingsAndUnnamedBitsDriveNothing) {
-    InputRecords r;
+    ScriptedPlatform platform;
     const InputBinding bindings[] = {
         {255, bit(BUTTON_A)}, {10, bit(BUTTON_A)}, {-1, bit(BUTTON_A)}, {0, bit(0)}, {1, bit(22) | bit(31)}};
-    for (const InputBinding& b : bindings)
-        lum::feed_binding(*r.hub, true, b);
+    platform.backend.connect_joystick(0, "pad", 0, 5);
+    InputRecords r;
+    lum::enumerate_joypads(*r.hub);
+    for (int i = 0; i < 5; ++i) {
+        r.hub->joypads[0].bindings[i] = bindings[i];
+        platform.backend.set_joystick_button(0, i, true);
+    }
+    r.frame(platform.backend);
+    ASSERT_EQ(r.hub->joypads[0].current_mask, 0x1Fu);
     for (const lum::PlayerInput& player : r.hub->players) {
         for (const lum::ButtonState& button : player.buttons)
             EXPECT_FALSE(button.held());
