@@ -29,6 +29,8 @@ constexpr int32_t PAD_RULE_ROW = 6;
 constexpr int32_t TABLE_TOP = 7;
 constexpr int32_t COUNT_ROW = 20;
 constexpr int32_t STATUS_ROW = 21;
+// The name of the pad being configured.
+constexpr int32_t PAD_NAME_ROW = 22;
 constexpr int32_t HELP_ENTER_ROW = 23;
 constexpr int32_t HELP_DIGITS_ROW = 24;
 constexpr int32_t HELP_ESCAPE_ROW = 25;
@@ -51,6 +53,19 @@ int32_t pad_column(int32_t pad) {
 
 bool key_pressed(const KeyboardState& keys, int32_t code) {
     return keys.keys[code].pressed;
+}
+
+// Longer names are cut to the width of the screen.
+constexpr int32_t NAME_WIDTH = 32;
+
+// A pad's name as the pad row shows it: cut to its width, and control units,
+// which the screen would take as mirroring, drawn as the font's replacement.
+String shown_name(const String& name) {
+    String shown = name.length() > NAME_WIDTH ? name.substr(0, NAME_WIDTH) : name;
+    String out;
+    for (char16_t unit : shown)
+        out += unit < 0x20 || unit == 0x7F ? char16_t{0xFFFD} : unit;
+    return out;
 }
 
 RGB palette_rgb(uint8_t index) {
@@ -112,6 +127,25 @@ void Bindwell::show_status(const String& message) {
     debug_out << message << "\n";
 }
 
+void Bindwell::show_pad_name(int32_t pad) {
+    String name = pad < 0 ? String() : shown_name(input->joypads[pad].name);
+    screen_.current_colour = COLOUR_BOUND;
+    put(0, PAD_NAME_ROW, BLANK_ROW);
+    put((31 - name.length()) / 2, PAD_NAME_ROW, name);
+}
+
+void Bindwell::draw_connections() {
+    const Input& hub = *input;
+    screen_.current_page = 3;
+    screen_.current_colour = COLOUR_FRAME;
+    put(8, COUNT_ROW, Format("{0} {1's} FOUND", hub.joypad_count, "JOYPAD"));
+    for (int32_t p = 0; p < PADS; ++p) {
+        screen_.current_colour = hub.joypads[p].connected ? COLOUR_PAD : COLOUR_UNUSED;
+        put(pad_column(p), PAD_HEADER_ROW, Format("PAD{0}", p + 1));
+        put(pad_column(p), PAD_RULE_ROW, "----");
+    }
+}
+
 void Bindwell::draw_pad_column(int32_t pad, int32_t current, bool live) {
     const PlayerInput& player = input->players[pad];
     std::array<bool, ROWS> held{};
@@ -142,16 +176,9 @@ void Bindwell::user() {
     screen_.current_colour = COLOUR_FRAME;
     put(5, TITLE_BOTTOM_ROW, "======================");
 
-    const Input& hub = *input;
-    screen_.current_page = 3;
-    screen_.current_colour = COLOUR_FRAME;
-    put(8, COUNT_ROW, Format("{0} {1's} FOUND", hub.joypad_count, "JOYPAD"));
-    for (int32_t p = 0; p < PADS; ++p) {
-        screen_.current_colour = p < hub.joypad_count ? COLOUR_PAD : COLOUR_UNUSED;
-        put(pad_column(p), PAD_HEADER_ROW, Format("PAD{0}", p + 1));
-        put(pad_column(p), PAD_RULE_ROW, "----");
+    draw_connections();
+    for (int32_t p = 0; p < PADS; ++p)
         draw_pad_column(p, -1, true);
-    }
 
     screen_.current_colour = COLOUR_BOUND;
     put(4, HELP_ENTER_ROW, "ENTER: CONFIG JOYPAD1");
@@ -182,6 +209,9 @@ void Bindwell::paint() {
 Bindwell::Answer Bindwell::wait_for_press(int32_t pad, int32_t* input_index) {
     run_frame(*this);
     for (;;) {
+        // Pads may join, leave or come back while the prompt waits.
+        draw_connections();
+        show_pad_name(pad);
         run_frame(*this);
         const JoypadState& joypad = input->joypads[pad];
         for (int32_t i = 0; i < joypad.physical_count; ++i) {
@@ -203,6 +233,7 @@ Bindwell::Answer Bindwell::wait_for_press(int32_t pad, int32_t* input_index) {
 
 void Bindwell::configure(int32_t pad) {
     draw_pad_column(pad, -1, false);
+    show_pad_name(pad);
     screen_.current_colour = COLOUR_BOUND;
     put(4, HINT_ROW, "SPACE: SKIP, BKSP: BACK");
     int32_t r = 0;
@@ -226,6 +257,7 @@ void Bindwell::configure(int32_t pad) {
         ++r;
     }
     put(0, HINT_ROW, BLANK_ROW);
+    show_pad_name(-1);
     if (aborted) {
         show_status("ABORT");
         return;

@@ -44,7 +44,11 @@ class Bindwell : public App {
     enum class Answer { INPUT, SKIP, BACK, ESCAPE };
 
     void put(int32_t x, int32_t y, const String& text);
+    // Puts the count of connected joypads and the PAD headers, lit while connected.
+    void draw_connections();
     void draw_pad_column(int32_t pad, int32_t current, bool live);
+    // Puts the name of joypad pad's device centred on its row; a blank row for pad -1.
+    void show_pad_name(int32_t pad);
     void configure(int32_t pad);
     // Runs frames until joypad pad has a new press (its number in *input) or a key ends the wait.
     Answer wait_for_press(int32_t pad, int32_t* input);
