@@ -19,9 +19,23 @@ namespace lum {
 
 namespace {
 
-constexpr int32_t STATUS_ROW = 21;
-constexpr int32_t HINT_ROW = 27;
+// The screen's rows, top to bottom.
+constexpr int32_t TITLE_TOP_ROW = 1;
+constexpr int32_t TITLE_ROW = 2;
+constexpr int32_t TITLE_BOTTOM_ROW = 3;
+constexpr int32_t PAD_HEADER_ROW = 5;
+constexpr int32_t PAD_RULE_ROW = 6;
+// The first of the table's twelve rows.
 constexpr int32_t TABLE_TOP = 7;
+constexpr int32_t COUNT_ROW = 20;
+constexpr int32_t STATUS_ROW = 21;
+// The name of the pad being configured.
+constexpr int32_t PAD_NAME_ROW = 22;
+constexpr int32_t HELP_ENTER_ROW = 23;
+constexpr int32_t HELP_DIGITS_ROW = 24;
+constexpr int32_t HELP_ESCAPE_ROW = 25;
+constexpr int32_t HELP_QUIT_ROW = 26;
+constexpr int32_t HINT_ROW = 27;
 constexpr const char* BLANK_ROW = "                                ";
 
 constexpr uint8_t COLOUR_HELD = 56;
@@ -30,6 +44,8 @@ constexpr uint8_t COLOUR_FRAME = 49;
 constexpr uint8_t COLOUR_BOUND = 63;
 constexpr uint8_t COLOUR_PAD = 79;
 constexpr uint8_t COLOUR_UNUSED = 31;
+constexpr uint8_t COLOUR_BACKDROP = 32;
+constexpr uint8_t COLOUR_CLEAR = 35;
 
 int32_t pad_column(int32_t pad) {
     return 10 + 5 * pad;
@@ -39,6 +55,19 @@ bool key_pressed(const KeyboardState& keys, int32_t code) {
     return keys.keys[code].pressed;
 }
 
+// Longer names are cut to the width of the screen.
+constexpr int32_t NAME_WIDTH = 32;
+
+// A pad's name as the pad row shows it: cut to its width, and control units,
+// which the screen would take as mirroring, drawn as the font's replacement.
+String shown_name(const String& name) {
+    String shown = name.length() > NAME_WIDTH ? name.substr(0, NAME_WIDTH) : name;
+    String out;
+    for (char16_t unit : shown)
+        out += unit < 0x20 || unit == 0x7F ? char16_t{0xFFFD} : unit;
+    return out;
+}
+
 RGB palette_rgb(uint8_t index) {
     return default_text_palette().colour(index).rgb();
 }
@@ -46,18 +75,18 @@ RGB palette_rgb(uint8_t index) {
 } // namespace
 
 const std::array<Bindwell::Row, Bindwell::ROWS> Bindwell::rows = {{
-    {"LEFT", 1},
-    {"RIGHT", 2},
-    {"UP", 3},
-    {"DOWN", 4},
-    {"A", 5},
-    {"B", 6},
-    {"X", 8},
-    {"Y", 9},
-    {"PREV", 17},
-    {"NEXT", 18},
-    {"SELECT", 16},
-    {"START", 15},
+    {"LEFT", BUTTON_LEFT},
+    {"RIGHT", BUTTON_RIGHT},
+    {"UP", BUTTON_UP},
+    {"DOWN", BUTTON_DOWN},
+    {"A", BUTTON_A},
+    {"B", BUTTON_B},
+    {"X", BUTTON_X},
+    {"Y", BUTTON_Y},
+    {"PREV", BUTTON_PREV},
+    {"NEXT", BUTTON_NEXT},
+    {"SELECT", BUTTON_SELECT},
+    {"START", BUTTON_START},
 }};
 
 void Bindwell::setup_window(WindowSettings& settings) {
@@ -69,12 +98,12 @@ void Bindwell::setup_window(WindowSettings& settings) {
 void Bindwell::begin() {
     const Input& hub = *input;
     for (int32_t p = 0; p < PADS; ++p) {
-        for (int32_t i = 0; i < INPUTS; ++i) {
+        for (int32_t i = 0; i < JoypadState::MAX_INPUTS; ++i) {
             uint64_t bits = hub.joypads[p].bindings[i].bits;
             if (bits == 0)
                 continue;
             debug_out << Format("PHYS{0:D2} -> LOGI[{1:b24}]\n", i, bits);
-            for (int32_t n = 0; n < 22; ++n) {
+            for (int32_t n = 0; n < PLAYER_BUTTON_COUNT; ++n) {
                 if (bits & (uint64_t{1} << n))
                     map_[p][n] |= uint64_t{1} << i;
             }
@@ -82,8 +111,8 @@ void Bindwell::begin() {
     }
     const RendererState& r = renderer();
     screen_.resize(r.screen_width / TextScreen::CELL_SIZE, r.screen_height / TextScreen::CELL_SIZE);
-    frame_state().border_colour = palette_rgb(32);
-    frame_state().backdrop_colour = palette_rgb(32);
+    frame_state().border_colour = palette_rgb(COLOUR_BACKDROP);
+    frame_state().backdrop_colour = palette_rgb(COLOUR_BACKDROP);
     show_status("HIT ENTER TO CONFIG JOYPAD1");
 }
 
@@ -96,6 +125,25 @@ void Bindwell::show_status(const String& message) {
     put(0, STATUS_ROW, BLANK_ROW);
     put((31 - message.length()) / 2, STATUS_ROW, message);
     debug_out << message << "\n";
+}
+
+void Bindwell::show_pad_name(int32_t pad) {
+    String name = pad < 0 ? String() : shown_name(input->joypads[pad].name);
+    screen_.current_colour = COLOUR_BOUND;
+    put(0, PAD_NAME_ROW, BLANK_ROW);
+    put((31 - name.length()) / 2, PAD_NAME_ROW, name);
+}
+
+void Bindwell::draw_connections() {
+    const Input& hub = *input;
+    screen_.current_page = 3;
+    screen_.current_colour = COLOUR_FRAME;
+    put(8, COUNT_ROW, Format("{0} {1's} FOUND", hub.joypad_count, "JOYPAD"));
+    for (int32_t p = 0; p < PADS; ++p) {
+        screen_.current_colour = hub.joypads[p].connected ? COLOUR_PAD : COLOUR_UNUSED;
+        put(pad_column(p), PAD_HEADER_ROW, Format("PAD{0}", p + 1));
+        put(pad_column(p), PAD_RULE_ROW, "----");
+    }
 }
 
 void Bindwell::draw_pad_column(int32_t pad, int32_t current, bool live) {
@@ -122,28 +170,21 @@ void Bindwell::draw_pad_column(int32_t pad, int32_t current, bool live) {
 void Bindwell::user() {
     screen_.current_page = 0;
     screen_.current_colour = COLOUR_FRAME;
-    put(5, 1, "======================");
+    put(5, TITLE_TOP_ROW, "======================");
     screen_.current_colour = COLOUR_BOUND;
-    put(5, 2, " Joypad Configuration ");
+    put(5, TITLE_ROW, " Joypad Configuration ");
     screen_.current_colour = COLOUR_FRAME;
-    put(5, 3, "======================");
+    put(5, TITLE_BOTTOM_ROW, "======================");
 
-    const Input& hub = *input;
-    screen_.current_page = 3;
-    screen_.current_colour = COLOUR_FRAME;
-    put(8, 20, Format("{0} {1's} FOUND", hub.joypad_count, "JOYPAD"));
-    for (int32_t p = 0; p < PADS; ++p) {
-        screen_.current_colour = p < hub.joypad_count ? COLOUR_PAD : COLOUR_UNUSED;
-        put(pad_column(p), 5, Format("PAD{0}", p + 1));
-        put(pad_column(p), 6, "----");
+    draw_connections();
+    for (int32_t p = 0; p < PADS; ++p)
         draw_pad_column(p, -1, true);
-    }
 
     screen_.current_colour = COLOUR_BOUND;
-    put(4, 23, "ENTER: CONFIG JOYPAD1");
-    put(4, 24, "  1-4: CONFIG JOYPAD 1-4");
-    put(4, 25, "  ESC: ESCAPE CONFIG");
-    put(4, 26, "    Q: EXIT THIS PROGRAM");
+    put(4, HELP_ENTER_ROW, "ENTER: CONFIG JOYPAD1");
+    put(4, HELP_DIGITS_ROW, "  1-4: CONFIG JOYPAD 1-4");
+    put(4, HELP_ESCAPE_ROW, "  ESC: ESCAPE CONFIG");
+    put(4, HELP_QUIT_ROW, "    Q: EXIT THIS PROGRAM");
 
     // Each key is read as it stands now: a configuration started by an
     // earlier key has run frames and refreshed the key records.
@@ -158,7 +199,7 @@ void Bindwell::user() {
 }
 
 void Bindwell::paint() {
-    clear_target(RGBA(palette_rgb(35), 255));
+    clear_target(RGBA(palette_rgb(COLOUR_CLEAR), 255));
     screen_.flush();
     const RenderTarget& target = screen_.target();
     draw_target(target, target.width() * 0.5f, target.height() * 0.5f, float(target.width()),
@@ -168,6 +209,9 @@ void Bindwell::paint() {
 Bindwell::Answer Bindwell::wait_for_press(int32_t pad, int32_t* input_index) {
     run_frame(*this);
     for (;;) {
+        // Pads may join, leave or come back while the prompt waits.
+        draw_connections();
+        show_pad_name(pad);
         run_frame(*this);
         const JoypadState& joypad = input->joypads[pad];
         for (int32_t i = 0; i < joypad.physical_count; ++i) {
@@ -189,6 +233,7 @@ Bindwell::Answer Bindwell::wait_for_press(int32_t pad, int32_t* input_index) {
 
 void Bindwell::configure(int32_t pad) {
     draw_pad_column(pad, -1, false);
+    show_pad_name(pad);
     screen_.current_colour = COLOUR_BOUND;
     put(4, HINT_ROW, "SPACE: SKIP, BKSP: BACK");
     int32_t r = 0;
@@ -212,6 +257,7 @@ void Bindwell::configure(int32_t pad) {
         ++r;
     }
     put(0, HINT_ROW, BLANK_ROW);
+    show_pad_name(-1);
     if (aborted) {
         show_status("ABORT");
         return;
@@ -220,9 +266,9 @@ void Bindwell::configure(int32_t pad) {
 }
 
 bool Bindwell::store_bindings(int32_t pad) {
-    std::array<uint64_t, INPUTS> masks{};
+    std::array<uint64_t, JoypadState::MAX_INPUTS> masks{};
     for (const Row& row : rows) {
-        for (int32_t i = 0; i < INPUTS; ++i) {
+        for (int32_t i = 0; i < JoypadState::MAX_INPUTS; ++i) {
             if (map_[pad][row.logical] & (uint64_t{1} << i)) {
                 masks[i] |= uint64_t{1} << row.logical;
                 std::printf("[SAVE] PHYS[%d] -> LOGI[%X]\n", i, unsigned(row.logical));
@@ -231,7 +277,7 @@ bool Bindwell::store_bindings(int32_t pad) {
     }
     std::fflush(stdout);
     JoypadState& joypad = input->joypads[pad];
-    for (int32_t i = 0; i < INPUTS; ++i)
+    for (int32_t i = 0; i < JoypadState::MAX_INPUTS; ++i)
         joypad.bindings[i] = InputBinding{pad, static_cast<uint32_t>(masks[i])};
     return save_joypad_map(*input);
 }

@@ -2,6 +2,7 @@
 
 #include "lum/app/frame/app.hpp"
 #include "lum/graphics/font/text_screen.hpp"
+#include "lum/input/logical_button.hpp"
 #include "lum/text/string.hpp"
 
 #include <array>
@@ -20,7 +21,6 @@ class Bindwell : public App {
     };
     static constexpr int32_t ROWS = 12;
     static constexpr int32_t PADS = 4;
-    static constexpr int32_t INPUTS = 40;
     static const std::array<Row, ROWS> rows;
 
     void setup_window(WindowSettings& settings) override;
@@ -34,7 +34,8 @@ class Bindwell : public App {
     // What the table and status line show; tests read its cells.
     const TextScreen& screen() const { return screen_; }
     // map[p][n]: the physical inputs of joypad p that drive logical button n, one bit each.
-    const std::array<std::array<uint64_t, INPUTS>, PADS>& map() const { return map_; }
+    using PadMap = std::array<uint64_t, PLAYER_BUTTON_COUNT>;
+    const std::array<PadMap, PADS>& map() const { return map_; }
 
   private:
     // How a configuration run ended.
@@ -43,7 +44,11 @@ class Bindwell : public App {
     enum class Answer { INPUT, SKIP, BACK, ESCAPE };
 
     void put(int32_t x, int32_t y, const String& text);
+    // Puts the count of connected joypads and the PAD headers, lit while connected.
+    void draw_connections();
     void draw_pad_column(int32_t pad, int32_t current, bool live);
+    // Puts the name of joypad pad's device centred on its row; a blank row for pad -1.
+    void show_pad_name(int32_t pad);
     void configure(int32_t pad);
     // Runs frames until joypad pad has a new press (its number in *input) or a key ends the wait.
     Answer wait_for_press(int32_t pad, int32_t* input);
@@ -51,7 +56,7 @@ class Bindwell : public App {
     bool store_bindings(int32_t pad);
 
     TextScreen screen_;
-    std::array<std::array<uint64_t, INPUTS>, PADS> map_{};
+    std::array<PadMap, PADS> map_{};
 };
 
 } // namespace lum

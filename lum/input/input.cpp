@@ -4,15 +4,13 @@
 #include "lum/platform/joystick.hpp"
 
 #include <algorithm>
-#include <bit>
 #include <cstring>
 
 namespace lum {
 
 namespace {
 
-// Joystick numbers the registration looks at.
-constexpr int32_t JOYSTICK_IDS = 15;
+static_assert(Input::JOYSTICK_IDS == platform::JOYSTICK_COUNT);
 // The largest reads of one joypad; the values beyond the stored inputs are dropped.
 constexpr int32_t AXIS_READ = 16;
 constexpr int32_t BUTTON_READ = 32;
@@ -23,38 +21,25 @@ bool bound(const InputBinding& binding) {
     return static_cast<uint32_t>(binding.player) < static_cast<uint32_t>(Input::PLAYER_COUNT);
 }
 
-// Gathers the logical buttons that bound inputs hold in this frame, per
-// player slot, and the highest bound player.
-struct Collector {
+// What the bound inputs hold in one frame: the logical buttons per player
+// slot, and the highest bound player. The whole frame's feeds are gathered
+// first, so each record then runs its frame in one pass; the result is that of
+// holding each record as each input is fed.
+struct Feeds {
     std::array<uint32_t, Input::PLAYER_COUNT> held{};
     int32_t players_in_use = 0;
 
-    void add(bool state, const InputBinding& binding) {
+    // Feeds one physical state through its binding: an unbound binding does
+    // nothing; a bound one counts its player as in use and, when state is set,
+    // holds its logical buttons. A state of 0 clears nothing, so inputs bound
+    // to one button combine as a logical OR.
+    void feed(bool state, const InputBinding& binding) {
         if (!bound(binding))
             return;
         players_in_use = std::max(players_in_use, binding.player + 1);
-        if (state)
-            held[binding.player] |= binding.bits;
-    }
-
-    // The same for every input of a joypad, visiting only those held for the buttons.
-    void add_joypad(const JoypadState& pad) {
-        for (int32_t i = 0; i < pad.physical_count; ++i) {
-            if (bound(pad.bindings[i]))
-                players_in_use = std::max(players_in_use, pad.bindings[i].player + 1);
-        }
-        for (uint64_t down = pad.current_mask; down != 0; down &= down - 1) {
-            const InputBinding& binding = pad.bindings[std::countr_zero(down)];
-            if (bound(binding))
-                held[binding.player] |= binding.bits;
-        }
+        held[binding.player] |= state ? binding.bits : 0u;
     }
 };
-
-void hold_buttons(PlayerInput& player, uint32_t bits) {
-    for (bits &= RECORD_BITS; bits != 0; bits &= bits - 1)
-        player.buttons[std::countr_zero(bits)].hold();
-}
 
 // Runs the frame of every record of a player with the buttons of held down;
 // last_pressed comes from the pressed flags the previous frame left.
@@ -110,6 +95,102 @@ void read_joypad(JoypadState& pad) {
     pad.current_mask = mask;
 }
 
+// Every input of the pad reads as up from now on; the previous states keep
+// what the last frame read, so a held input reads as released once.
+void release_joypad(JoypadState& pad) {
+    std::copy_n(pad.current_states.begin(), JoypadState::MAX_INPUTS, pad.previous_states.begin());
+    pad.current_states.fill(0);
+    pad.axes.fill(0.0f);
+    pad.current_mask = 0;
+}
+
+// Puts joystick id's pad into the slot, connected, every input up.
+void attach_joypad(JoypadState& pad, int32_t id, int32_t buttons, uint32_t connection) {
+    pad.glfw_id = id;
+    pad.button_count = buttons;
+    pad.axis_count = platform::joystick_axis_count(id);
+    pad.physical_count = std::min(pad.button_count + 2 * pad.axis_count, JoypadState::MAX_INPUTS);
+    pad.signature = pad.axis_count * 100 + pad.button_count;
+    pad.reserved = 0;
+    pad.guid = platform::joystick_guid(id);
+    pad.name = platform::joystick_name(id);
+    pad.connection = connection;
+    pad.connected = true;
+    pad.claimed = true;
+    pad.previous_states.fill(0);
+    release_joypad(pad);
+}
+
+// The first slot without a pad whose recorded identity is guid and name, or -1.
+int32_t slot_of_identity(const Input& input, const String& guid, const String& name) {
+    for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
+        const JoypadState& pad = input.joypads[p];
+        if (!pad.connected && pad.has_identity(guid, name))
+            return p;
+    }
+    return -1;
+}
+
+// The lowest slot that no pad has had in this run, or -1.
+int32_t lowest_free_slot(const Input& input) {
+    for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
+        if (!input.joypads[p].claimed)
+            return p;
+    }
+    return -1;
+}
+
+void count_connected(Input& input) {
+    input.joypad_count = 0;
+    for (const JoypadState& pad : input.joypads)
+        input.joypad_count += pad.connected ? 1 : 0;
+}
+
+// Registers joystick id, which connected after start, into the slot its
+// identity claims, else the lowest free one; a pad without buttons, or with
+// every slot taken, is not registered.
+void join_joypad(Input& input, int32_t id, uint32_t connection) {
+    int32_t buttons = platform::joystick_button_count(id);
+    if (buttons == 0)
+        return;
+    int32_t slot = slot_of_identity(input, platform::joystick_guid(id), platform::joystick_name(id));
+    if (slot < 0)
+        slot = lowest_free_slot(input);
+    if (slot >= 0)
+        attach_joypad(input.joypads[slot], id, buttons, connection);
+}
+
+// The pad of joystick id left: its slot keeps the pad's identity and bindings.
+void leave_joypad(Input& input, int32_t id) {
+    for (JoypadState& pad : input.joypads) {
+        if (pad.connected && pad.glfw_id == id) {
+            pad.connected = false;
+            release_joypad(pad);
+        }
+    }
+}
+
+// Handles the joysticks that connected or left since the last frame. A pad
+// replaced by another between two frames has a new connection number, so it
+// leaves and the other joins.
+void update_connections(Input& input) {
+    bool changed = false;
+    for (int32_t id = 0; id < Input::JOYSTICK_IDS; ++id) {
+        uint32_t connection = platform::joystick_connection(id);
+        uint32_t& seen = input.seen_connections[id];
+        if (connection == seen)
+            continue;
+        if (seen != 0)
+            leave_joypad(input, id);
+        seen = connection;
+        if (connection != 0)
+            join_joypad(input, id, connection);
+        changed = true;
+    }
+    if (changed)
+        count_connected(input);
+}
+
 } // namespace
 
 void Input::set_repeat(uint8_t delay, uint8_t interval) {
@@ -125,52 +206,77 @@ Input& input() {
 }
 
 void enumerate_joypads(Input& input) {
-    input.joypad_count = 0;
-    for (int32_t id = 0; id < JOYSTICK_IDS && input.joypad_count < Input::MAX_JOYPADS; ++id) {
+    for (JoypadState& pad : input.joypads) {
+        pad.connected = false;
+        pad.claimed = false;
+        pad.connection = 0;
+    }
+    input.seen_connections.fill(0);
+
+    // The first eight joysticks with buttons, in joystick order.
+    struct Joystick {
+        int32_t id;
+        int32_t buttons;
+        uint32_t connection;
+        String guid;
+        String name;
+        bool placed;
+    };
+    std::array<Joystick, Input::MAX_JOYPADS> found;
+    int32_t count = 0;
+    for (int32_t id = 0; id < Input::JOYSTICK_IDS; ++id) {
+        uint32_t connection = platform::joystick_connection(id);
+        input.seen_connections[id] = connection;
         int32_t buttons = platform::joystick_button_count(id);
-        if (buttons == 0)
+        if (buttons == 0 || count == Input::MAX_JOYPADS)
             continue;
-        JoypadState& pad = input.joypads[input.joypad_count++];
-        pad.glfw_id = id;
-        pad.button_count = buttons;
-        pad.axis_count = platform::joystick_axis_count(id);
-        pad.physical_count = std::min(pad.button_count + 2 * pad.axis_count, JoypadState::MAX_INPUTS);
-        pad.signature = pad.axis_count * 100 + pad.button_count;
-        pad.reserved = 0;
+        found[count++] = {id, buttons, connection, platform::joystick_guid(id), platform::joystick_name(id), false};
     }
-}
-
-void feed_binding(Input& input, bool state, const InputBinding& binding) {
-    if (!bound(binding))
-        return;
-    input.players_in_use = std::max(input.players_in_use, binding.player + 1);
-    if (!state)
-        return;
-    hold_buttons(input.players[binding.player], binding.bits);
-    hold_buttons(input.players[Input::ANY_PLAYER], binding.bits);
-}
-
-void poll_joypads(Input& input) {
-    for (int32_t p = 0; p < input.joypad_count; ++p) {
-        JoypadState& pad = input.joypads[p];
-        read_joypad(pad);
-        for (int32_t i = 0; i < pad.physical_count; ++i)
-            feed_binding(input, pad.current_states[i] != 0, pad.bindings[i]);
+    // Pads known by their identity first, so that no other pad takes their slots.
+    for (int32_t k = 0; k < count; ++k) {
+        Joystick& j = found[k];
+        int32_t slot = slot_of_identity(input, j.guid, j.name);
+        if (slot < 0)
+            continue;
+        attach_joypad(input.joypads[slot], j.id, j.buttons, j.connection);
+        j.placed = true;
     }
+    for (int32_t k = 0; k < count; ++k) {
+        const Joystick& j = found[k];
+        if (!j.placed)
+            attach_joypad(input.joypads[lowest_free_slot(input)], j.id, j.buttons, j.connection);
+    }
+    count_connected(input);
 }
 
-// The feeds are gathered into one mask per player first, so each record runs
-// its whole frame in one pass; the result is that of feeding each input in turn.
+void forget_joypad_presses(Input& input) {
+    for (JoypadState& pad : input.joypads)
+        std::copy_n(pad.current_states.begin(), JoypadState::MAX_INPUTS, pad.previous_states.begin());
+}
+
 void update_input(Input& input, const KeyboardState& keys, bool enabled) {
-    Collector feeds;
+    update_connections(input);
+    // The joypads are read even while input is disabled, so that a press made
+    // then is not taken for a new one once input is enabled again.
+    for (JoypadState& pad : input.joypads) {
+        if (pad.connected)
+            read_joypad(pad);
+        else
+            release_joypad(pad);
+    }
+    Feeds feeds;
+    if (!enabled)
+        forget_joypad_presses(input);
     if (enabled) {
         for (int32_t code = 0; code < KEY_COUNT; ++code)
-            feeds.add(keys.keys[code].down != 0, input.key_bindings[code]);
-        for (int32_t p = 0; p < input.joypad_count; ++p) {
-            JoypadState& pad = input.joypads[p];
-            read_joypad(pad);
-            feeds.add_joypad(pad);
+            feeds.feed(keys.keys[code].down != 0, input.key_bindings[code]);
+        for (const JoypadState& pad : input.joypads) {
+            if (!pad.connected)
+                continue;
+            for (int32_t i = 0; i < pad.physical_count; ++i)
+                feeds.feed(pad.current_states[i] != 0, pad.bindings[i]);
         }
+        // Every bound input also drives the any-player slot.
         for (int32_t p = 0; p < Input::ANY_PLAYER; ++p)
             feeds.held[Input::ANY_PLAYER] |= feeds.held[p];
         input.players_in_use = feeds.players_in_use;

@@ -3,6 +3,7 @@
 #include "lum/input/button_state.hpp"
 #include "lum/input/key_code.hpp"
 #include "lum/input/logical_button.hpp"
+#include "lum/text/string.hpp"
 
 #include <array>
 #include <cstdint>
@@ -47,6 +48,23 @@ struct JoypadState {
     int32_t reserved = 0;
     int32_t glfw_id = 0;
     std::array<InputBinding, MAX_INPUTS> bindings{};
+
+    // The slot's pad is plugged in now. A pad that leaves keeps its slot, its
+    // identity and its bindings, and its inputs read as up until it returns.
+    bool connected = false;
+    // A pad has had the slot in this run, so no other pad takes it.
+    bool claimed = false;
+    // The identity of the slot's pad, as the platform reports it or as the
+    // joypad document records it; an empty guid means none.
+    String guid;
+    String name;
+    // The platform's number for the pad's connection (platform::joystick_connection).
+    uint32_t connection = 0;
+
+    // Whether a pad with this GUID and name is the slot's pad.
+    bool has_identity(const String& pad_guid, const String& pad_name) const {
+        return !guid.empty() && guid == pad_guid && name == pad_name;
+    }
 };
 
 // The input hub: joypads, player slots and key bindings. Slots 0 to 8 are
@@ -56,13 +74,20 @@ struct Input {
     static constexpr int32_t PLAYER_COUNT = 10;
     static constexpr int32_t ANY_PLAYER = 9;
 
+    // Joystick numbers the registration looks at.
+    static constexpr int32_t JOYSTICK_IDS = 16;
+
     std::array<JoypadState, MAX_JOYPADS> joypads{};
     std::array<PlayerInput, PLAYER_COUNT> players{};
+    // The joypads connected now (all registered ones until a pad leaves).
     int32_t joypad_count = 0;
     // The highest bound player number fed in the last enabled frame, plus one.
     int32_t players_in_use = 0;
     // Indexed by key code.
     std::array<InputBinding, KEY_COUNT> key_bindings{};
+    // The connection number last seen for each joystick, so that each
+    // connect and disconnect is handled once.
+    std::array<uint32_t, JOYSTICK_IDS> seen_connections{};
 
     // Sets the auto-repeat of every player's button records (see ButtonState).
     void set_repeat(uint8_t delay, uint8_t interval);
@@ -72,20 +97,22 @@ struct Input {
 // every binding unbound.
 Input& input();
 
-// Registers the joypads the platform reports (at most eight, skipping those
-// without buttons) in joystick order.
+// Registers the joypads connected now (at most eight, skipping those without
+// buttons) in joystick order: first each pad whose GUID and name equal a slot's
+// recorded identity takes the first such free slot, then the others take the
+// lowest free slots. Without recorded identities that is slot p for the p-th
+// pad. Every slot's pad is forgotten first; recorded identities stay.
 void enumerate_joypads(Input& input);
 
-// The per-frame update: feeds the keys and the joypads through their bindings
-// when enabled (otherwise every logical button reads as up), then derives each
-// player's edges and last_pressed.
+// Makes the joypad presses read in this frame not count: each registered
+// joypad's previous states become its current ones.
+void forget_joypad_presses(Input& input);
+
+// The per-frame update: registers joysticks that connected since the last
+// frame and lets go of those that left; reads the connected joypads; when
+// enabled, feeds every key and joypad input through its binding (otherwise
+// every logical button reads as up and the joypads' presses do not count);
+// then derives each player's edges and last_pressed.
 void update_input(Input& input, const KeyboardState& keys, bool enabled);
-
-// Holds down, in the binding's player slot and in the any-player slot, every
-// logical button of the binding when state is set. Nothing for unbound bindings.
-void feed_binding(Input& input, bool state, const InputBinding& binding);
-
-// Reads every registered joypad and feeds its physical inputs.
-void poll_joypads(Input& input);
 
 } // namespace lum

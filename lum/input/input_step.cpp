@@ -1,5 +1,6 @@
 #include "lum/input/input_step.hpp"
 
+#include "lum/platform/keyboard.hpp"
 #include "lum/platform/window.hpp"
 
 namespace lum {
@@ -36,15 +37,28 @@ void InputStep::run(const InputFrame& frame) {
 
     bool enabled = !frame.input_off && (active || frame.background_input);
 
+    bool holding_off = true;
     if (active && !was_active_)
         hold_off_ = KEYBOARD_HOLD_OFF;
     else if (hold_off_ > 0)
         --hold_off_;
     else
-        poll_keyboard(keys_, enabled);
+        holding_off = false;
     was_active_ = active;
+    if (!holding_off)
+        poll_keyboard(keys_, enabled);
+    // Keys the keyboard records do not read now are dropped at the platform
+    // too, or its tap latch would deliver them once reading resumes.
+    if (holding_off || !enabled) {
+        uint8_t dropped[platform::VIRTUAL_KEY_COUNT];
+        platform::keyboard_state(dropped);
+    }
 
     update_input(input_, keys_, enabled);
+    // A joypad press counts only when made while input is enabled and the
+    // keyboard is read, so that a wait for a press ignores the hold-off.
+    if (holding_off)
+        forget_joypad_presses(input_);
     ScreenView view{frame.screen_width, frame.screen_height,  frame.viewport_left,
                     frame.viewport_top, frame.viewport_width, frame.viewport_height};
     poll_mouse(mouse_, view, enabled);

@@ -32,27 +32,58 @@ void bind_joypad(JoypadState& pad, int32_t p, const Var& entry) {
 
 } // namespace
 
+JoypadIdentity recorded_identity(const Var& document, int32_t slot) {
+    const Var& entry = document[JOYPAD_DEVICES_KEY][joypad_key(slot)];
+    if (!entry.is_hash() || !entry.has("GUID") || !entry.has("Name"))
+        return {};
+    const Var& guid = entry["GUID"];
+    const Var& name = entry["Name"];
+    if (!guid.is_scalar() || !name.is_scalar() || guid.to_string().empty())
+        return {};
+    return {guid.to_string(), name.to_string()};
+}
+
 void bind_joypads(Input& input, const Var& document, int32_t pad_count) {
     for (int32_t p = 0; p < pad_count && p < Input::MAX_JOYPADS; ++p)
         bind_joypad(input.joypads[p], p, document[joypad_key(p)]);
 }
 
 void load_joypad_map(Input& input) {
-    enumerate_joypads(input);
     Var document;
     DocumentRead read = read_binding_document(Path(JOYPAD_MAP_FILE), document);
+    bool read_whole = read.status == DocumentStatus::READ;
+    for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
+        JoypadIdentity identity = read_whole ? recorded_identity(document, p) : JoypadIdentity{};
+        input.joypads[p].guid = std::move(identity.guid);
+        input.joypads[p].name = std::move(identity.name);
+    }
+    enumerate_joypads(input);
     if (read.status == DocumentStatus::UNPARSABLE)
         throw DataParseException(read.reason);
     if (read.status == DocumentStatus::UNREADABLE)
         debug_out << read.reason << "; the joypads stay unbound\n";
-    if (read.status != DocumentStatus::READ)
+    if (!read_whole)
         return;
-    bind_joypads(input, document, input.joypad_count);
+    // Slots whose pad is away keep their bindings too, for when it connects
+    // and for the next save.
+    for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
+        JoypadState& pad = input.joypads[p];
+        if (pad.connected || document.has(joypad_key(p)))
+            bind_joypad(pad, p, document[joypad_key(p)]);
+    }
 }
 
 bool save_joypad_map(const Input& input) {
     Var document;
     document.make_hash();
+    for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
+        const JoypadState& pad = input.joypads[p];
+        if (pad.guid.empty())
+            continue;
+        Var& record = document[JOYPAD_DEVICES_KEY][joypad_key(p)];
+        record["GUID"].set_string(pad.guid);
+        record["Name"].set_string(pad.name);
+    }
     for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
         String key = joypad_key(p);
         const JoypadState& pad = input.joypads[p];

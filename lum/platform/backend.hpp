@@ -48,6 +48,8 @@ class Backend {
     virtual int read_joystick_axes(int id, float* axes, int count) = 0;
     virtual int read_joystick_buttons(int id, uint8_t* buttons, int count) = 0;
     virtual String joystick_name(int id) = 0;
+    virtual String joystick_guid(int id) = 0;
+    virtual uint32_t joystick_connection(int id) = 0;
 
     virtual bool mouse_button(int button) = 0;
     virtual MousePosition mouse_position() = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace lum::platform {
@@ -17,7 +18,12 @@ class FileFollower {
     bool open(const std::string& path, std::string& error);
     void close();
 
-    // The bytes written since the last call; empty when none or not open.
+    // At most this many bytes come from one call, so that an endless file
+    // (a device such as /dev/zero) neither stalls a frame nor fills memory.
+    static constexpr size_t READ_LIMIT = size_t{1} << 20;
+
+    // The bytes written since the last call, up to READ_LIMIT (the rest comes
+    // with the next calls); empty when none or not open.
     std::string read_new();
 
   private:

@@ -27,4 +27,17 @@ int read_joystick_buttons(int id, uint8_t* buttons, int count);
 // The device's name, empty when absent.
 String joystick_name(int id);
 
+// The device's GUID as 32 hex digits, naming its make and model (pads of one
+// model share it), empty when absent.
+String joystick_guid(int id);
+
+// A number that stays the same while one device stays connected as joystick
+// id and changes whenever a device connects there; 0 while none is.
+uint32_t joystick_connection(int id);
+
+// The GUID of a device that has no vendor or product, built from its name as
+// the platform builds such GUIDs: the bus, then 12 bytes; here the bus is the
+// virtual one and the bytes are a hash of name, so equal names give equal GUIDs.
+String guid_from_name(const String& name);
+
 } // namespace lum::platform

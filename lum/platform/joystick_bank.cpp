@@ -1,6 +1,8 @@
 #include "lum/platform/joystick_bank.hpp"
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 
 namespace lum::platform {
 
@@ -14,12 +16,14 @@ JoystickBank::Joystick* JoystickBank::find(int id) {
     return const_cast<Joystick*>(static_cast<const JoystickBank*>(this)->find(id));
 }
 
-void JoystickBank::plug(int id, const String& name, int axes, int buttons) {
+void JoystickBank::plug(int id, const String& name, int axes, int buttons, const String& guid) {
     if (id < 0 || id >= JOYSTICK_COUNT)
         return;
     Joystick& j = joysticks_[id];
     j.present = true;
+    j.connection = ++connections_;
     j.name = name;
+    j.guid = guid.empty() ? guid_from_name(name) : guid;
     j.axes.assign(std::max(0, axes), 0.0f);
     j.buttons.assign(std::max(0, buttons), 0);
     j.tapped.assign(j.buttons.size(), 0);
@@ -86,6 +90,36 @@ int JoystickBank::read_buttons(int id, uint8_t* buttons, int count) {
 String JoystickBank::name(int id) const {
     const Joystick* j = find(id);
     return j ? j->name : String();
+}
+
+String JoystickBank::guid(int id) const {
+    const Joystick* j = find(id);
+    return j ? j->guid : String();
+}
+
+uint32_t JoystickBank::connection(int id) const {
+    const Joystick* j = find(id);
+    return j ? j->connection : 0;
+}
+
+String guid_from_name(const String& name) {
+    // Two 64-bit FNV-1a hashes of the UTF-8 bytes, from different starts,
+    // give the 12 bytes: different names collide only by a 96-bit chance.
+    std::string bytes = name.to_utf8();
+    uint64_t a = 0xcbf29ce484222325ull;
+    uint64_t b = 0x84222325cbf29ce4ull;
+    for (unsigned char c : bytes) {
+        a = (a ^ c) * 0x100000001b3ull;
+        b = (b ^ c) * 0x100000001b3ull;
+    }
+    b ^= bytes.size();
+    b *= 0x100000001b3ull;
+    // Bus 0x0006 (virtual), little-endian, then two zero bytes, as for devices
+    // without vendor and product.
+    char text[33];
+    std::snprintf(text, sizeof text, "06000000%016llx%08llx", static_cast<unsigned long long>(a),
+                  static_cast<unsigned long long>(b >> 32));
+    return String(text);
 }
 
 } // namespace lum::platform

@@ -14,9 +14,11 @@ namespace lum::platform {
 // went down and up again since it was last read reads as down once.
 class JoystickBank {
   public:
-    // Connects joystick id (replacing what was there) with every axis at 0 and
-    // every button up; ids outside 0..JOYSTICK_COUNT - 1 are ignored.
-    void plug(int id, const String& name, int axes, int buttons);
+    // Connects joystick id (replacing what was there, as a new connection) with
+    // every axis at 0 and every button up; ids outside 0..JOYSTICK_COUNT - 1 are
+    // ignored. An empty guid is made from the name (guid_from_name).
+    void plug(int id, const String& name, int axes, int buttons, const String& guid = String());
+    // Disconnects it; its buttons and axes are gone with it, taps included.
     void unplug(int id);
     // Sets an axis of a connected joystick, clamped to -1..1; false when there
     // is no such joystick or axis.
@@ -31,11 +33,16 @@ class JoystickBank {
     // Also forgets the taps of the buttons it copied.
     int read_buttons(int id, uint8_t* buttons, int count);
     String name(int id) const;
+    String guid(int id) const;
+    // See joystick_connection.
+    uint32_t connection(int id) const;
 
   private:
     struct Joystick {
         bool present = false;
+        uint32_t connection = 0;
         String name;
+        String guid;
         std::vector<float> axes;
         std::vector<uint8_t> buttons;
         std::vector<uint8_t> tapped;
@@ -44,6 +51,7 @@ class JoystickBank {
     Joystick* find(int id);
 
     std::array<Joystick, JOYSTICK_COUNT> joysticks_;
+    uint32_t connections_ = 0;
 };
 
 } // namespace lum::platform

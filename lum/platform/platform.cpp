@@ -119,6 +119,12 @@ int read_joystick_buttons(int id, uint8_t* buttons, int count) {
 String joystick_name(int id) {
     return backend().joystick_name(id);
 }
+String joystick_guid(int id) {
+    return backend().joystick_guid(id);
+}
+uint32_t joystick_connection(int id) {
+    return backend().joystick_connection(id);
+}
 
 bool mouse_button(int button) {
     return backend().mouse_button(button);

@@ -16,6 +16,13 @@ namespace {
 // twelve prompts, LEFT to START.
 const std::vector<int> EXAMPLE_BUTTONS = {12, 13, 14, 15, 2, 1, 3, 0, 4, 5, 8, 9};
 
+// The pad the tests configure, and the record of it that a save writes first.
+const char* const PAD_A_GUID = "030000005e0400008e02000014010000";
+const std::string PAD_A_DEVICES = "Devices: \n"
+                                  "  Joypad0: \n"
+                                  "    GUID: 030000005e0400008e02000014010000\n"
+                                  "    Name: \"Pad A\"\n";
+
 // Column of joypad 1 as the table shows it, rows LEFT to START: inputs
 // counted from 1.
 std::vector<std::string> pad_1_column(const TextScreen& screen) {
@@ -77,7 +84,7 @@ std::vector<uint32_t> pad_masks(int pad) {
 } // namespace
 
 TEST_F(BindwellRun, AConfigurationShowsTheNewNumbersBindsThemAndSavesTheDocument) {
-    backend.connect_joystick(0, "Pad A", 0, 16);
+    backend.connect_joystick(0, "Pad A", 0, 16, PAD_A_GUID);
     std::vector<std::string> hint_while_configuring;
     configure_pad_1(EXAMPLE_BUTTONS, [&](int r) {
         if (r == 5)
@@ -90,7 +97,7 @@ TEST_F(BindwellRun, AConfigurationShowsTheNewNumbersBindsThemAndSavesTheDocument
               (std::vector<std::string>{" 13  ", " 14  ", " 15  ", " 16  ", "  3  ", "  2  ", "  4  ",
                                         "  1  ", "  5  ", "  6  ", "  9  ", " 10  "}));
     EXPECT_EQ(row_text(bindwell.screen(), 21), "         CONFIG SAVED!");
-    EXPECT_EQ(folder.save_file("joypad.yaml"), input_sample("joypad0.yaml"));
+    EXPECT_EQ(folder.save_file("joypad.yaml"), PAD_A_DEVICES + input_sample("joypad0.yaml"));
     EXPECT_EQ(pad_masks(0), EXAMPLE_MASKS);
     EXPECT_EQ(input().joypads[0].bindings[7].player, 0);
     EXPECT_EQ(hint_while_configuring, std::vector<std::string>{"    SPACE: SKIP, BKSP: BACK"});
@@ -101,7 +108,7 @@ TEST_F(BindwellRun, AConfigurationShowsTheNewNumbersBindsThemAndSavesTheDocument
 
 TEST_F(BindwellRun, EscapeAtTheFifthPromptKeepsTheFileAndTheBindingsWhileTheTableShowsTheNewRows) {
     folder.write_save_file("joypad.yaml", input_sample("joypad0.yaml"));
-    backend.connect_joystick(0, "Pad A", 0, 16);
+    backend.connect_joystick(0, "Pad A", 0, 16, PAD_A_GUID);
     configure_pad_1({0, 1, 6, 7});
     when(prompt("A"), [this] { backend.tap_key(platform::VK_ESCAPE); });
     quit_on("ABORT");
@@ -119,7 +126,7 @@ TEST_F(BindwellRun, EscapeAtTheFifthPromptKeepsTheFileAndTheBindingsWhileTheTabl
 
 TEST_F(BindwellRun, SpaceSkipsAPromptAndBackspaceGoesBackButNotBeforeTheFirst) {
     folder.write_save_file("joypad.yaml", input_sample("joypad0.yaml"));
-    backend.connect_joystick(0, "Pad A", 0, 16);
+    backend.connect_joystick(0, "Pad A", 0, 16, PAD_A_GUID);
     std::vector<std::string> hints;
     auto hint = [&] {
         hints.push_back(row_text(bindwell.screen(), 27));
@@ -149,7 +156,7 @@ TEST_F(BindwellRun, SpaceSkipsAPromptAndBackspaceGoesBackButNotBeforeTheFirst) {
               (std::vector<std::string>{"  7  ", "  8  ", "  -  ", " 16  ", "  3  ", "  2  ", "  4  ",
                                         "  1  ", "  5  ", "  6  ", "  9  ", " 10  "}));
     EXPECT_EQ(bindwell.screen().cell(12, 9).wanted.colour, 31);
-    EXPECT_EQ(folder.save_file("joypad.yaml"), "Joypad0: \n"
+    EXPECT_EQ(folder.save_file("joypad.yaml"), PAD_A_DEVICES + "Joypad0: \n"
                                                "  A: \n    - 2\n"
                                                "  B: \n    - 1\n"
                                                "  Down: \n    - 15\n"
@@ -164,7 +171,7 @@ TEST_F(BindwellRun, SpaceSkipsAPromptAndBackspaceGoesBackButNotBeforeTheFirst) {
 }
 
 TEST_F(BindwellRun, AnInputHeldWhenAPromptShowsCountsOnlyAfterItsReleaseAndANewPress) {
-    backend.connect_joystick(0, "Pad A", 0, 16);
+    backend.connect_joystick(0, "Pad A", 0, 16, PAD_A_GUID);
     backend.set_joystick_button(0, 7, true);
     when(
         IDLE, [this] { backend.tap_key(platform::VK_RETURN); }, KEYS_READY);
@@ -188,7 +195,7 @@ TEST_F(BindwellRun, AnInputHeldWhenAPromptShowsCountsOnlyAfterItsReleaseAndANewP
 
 TEST_F(BindwellRun, AFailedSaveSaysSoAndKeepsTheNewBindingsInEffect) {
     folder.write("Save", "not a folder\n");
-    backend.connect_joystick(0, "Pad A", 0, 16);
+    backend.connect_joystick(0, "Pad A", 0, 16, PAD_A_GUID);
     configure_pad_1(EXAMPLE_BUTTONS);
     quit_on("SAVE FAILED!");
     run();

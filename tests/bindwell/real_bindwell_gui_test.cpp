@@ -45,6 +45,17 @@ bool ends_with(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
+// The joypad document after its leading "Devices" block, which records the
+// configured pads (hot_plug_gui_test.cpp checks it).
+std::string after_devices(const std::string& document) {
+    if (document.rfind("Devices: \n", 0) != 0)
+        return document;
+    size_t end = document.find("\n") + 1;
+    while (document.compare(end, 2, "  ") == 0)
+        end = document.find("\n", end) + 1;
+    return document.substr(end);
+}
+
 } // namespace
 
 TEST(RealBindwell, OpensItsWindowTakesAScreenshotAndQuitsWithQ) {
@@ -158,7 +169,7 @@ TEST(RealBindwell, TwoVirtualJoypadsConfigureTheFirstAndANewRunLoadsIt) {
         ASSERT_TRUE(b.pad_until("press 0 " + id + "\nrelease 0 " + id,
                                 r < 11 ? prompt(PROMPTS[r + 1]) : "CONFIG SAVED!"));
     }
-    EXPECT_EQ(b.file("Save/joypad.yaml"), input_sample("joypad0.yaml"));
+    EXPECT_EQ(after_devices(b.file("Save/joypad.yaml")), input_sample("joypad0.yaml"));
     EXPECT_EQ(b.quit(), 0);
 
     b.start();
@@ -182,7 +193,7 @@ TEST(RealBindwell, TwoVirtualJoypadsConfigureTheFirstAndANewRunLoadsIt) {
                        std::string(IDLE)),
               std::string::npos)
         << out;
-    EXPECT_EQ(b.file("Save/joypad.yaml"), input_sample("joypad0.yaml"));
+    EXPECT_EQ(after_devices(b.file("Save/joypad.yaml")), input_sample("joypad0.yaml"));
 }
 
 TEST(RealBindwell, AnAxisPushedPastHalfWayAnswersAPrompt) {
@@ -197,6 +208,6 @@ TEST(RealBindwell, AnAxisPushedPastHalfWayAnswersAPrompt) {
     b.pads("axis 0 0 0");
     for (int r = 3; r <= 12; ++r)
         ASSERT_TRUE(b.key("space", r < 12 ? prompt(PROMPTS[r]) : "CONFIG SAVED!"));
-    EXPECT_EQ(b.file("Save/joypad.yaml"), "Joypad0: \n  Left: \n    - 2\n  Right: \n    - 1\n");
+    EXPECT_EQ(after_devices(b.file("Save/joypad.yaml")), "Joypad0: \n  Left: \n    - 2\n  Right: \n    - 1\n");
     EXPECT_EQ(b.quit(), 0);
 }

@@ -139,11 +139,18 @@ TEST(Input, EveryBoundInputAlsoDrivesTheAnyPlayerSlot) {
 }
 
 TEST(Input, UnboundBindingsAndUnnamedBitsDriveNothing) {
-    InputRecords r;
+    ScriptedPlatform platform;
     const InputBinding bindings[] = {
         {255, bit(BUTTON_A)}, {10, bit(BUTTON_A)}, {-1, bit(BUTTON_A)}, {0, bit(0)}, {1, bit(22) | bit(31)}};
-    for (const InputBinding& b : bindings)
-        lum::feed_binding(*r.hub, true, b);
+    platform.backend.connect_joystick(0, "pad", 0, 5);
+    InputRecords r;
+    lum::enumerate_joypads(*r.hub);
+    for (int i = 0; i < 5; ++i) {
+        r.hub->joypads[0].bindings[i] = bindings[i];
+        platform.backend.set_joystick_button(0, i, true);
+    }
+    r.frame(platform.backend);
+    ASSERT_EQ(r.hub->joypads[0].current_mask, 0x1Fu);
     for (const lum::PlayerInput& player : r.hub->players) {
         for (const lum::ButtonState& button : player.buttons)
             EXPECT_FALSE(button.held());
@@ -218,4 +225,69 @@ TEST(Input, ADisabledFrameReadsEveryButtonAsUp) {
     EXPECT_TRUE(player.buttons[BUTTON_A].released && player.buttons[BUTTON_B].released);
     r.frame(platform.backend);
     EXPECT_TRUE(player.buttons[BUTTON_A].pressed && player.buttons[BUTTON_B].pressed);
+}
+
+TEST(Input, PadsTakeTheSlotsTheirIdentityClaimsAtStartAndWhenTheyComeAndGo) {
+    // Slot records and joysticks by name (each name has its own GUID); the
+    // joystick ids expected in slots 0 to 3 (-1: no pad).
+    struct Case {
+        std::vector<std::string> records;
+        std::vector<std::string> sticks;
+        std::vector<int> slots;
+    };
+    const Case cases[] = {
+        {{}, {"A", "B", "C"}, {0, 1, 2, -1}},
+        {{"A", "B"}, {"B", "A"}, {1, 0, -1, -1}},
+        {{"", "", "B"}, {"A", "B", "C"}, {0, 2, 1, -1}},
+        {{"", "X", "", "X"}, {"X", "X"}, {-1, 0, -1, 1}},
+        {{"A", "A"}, {"B", "A", "A", "A"}, {1, 2, 0, 3}},
+    };
+    auto guid = [](const std::string& name) { return lum::String("03000000" + name); };
+    for (const Case& c : cases) {
+        ScriptedPlatform platform;
+        InputRecords r;
+        for (size_t p = 0; p < c.records.size(); ++p) {
+            if (c.records[p].empty())
+                continue;
+            r.hub->joypads[p].guid = guid(c.records[p]);
+            r.hub->joypads[p].name = lum::String(c.records[p]);
+        }
+        for (size_t id = 0; id < c.sticks.size(); ++id)
+            platform.backend.connect_joystick(int(id), lum::String(c.sticks[id]), 0, 4, guid(c.sticks[id]));
+        lum::enumerate_joypads(*r.hub);
+        std::vector<int> slots;
+        for (int p = 0; p < 4; ++p)
+            slots.push_back(r.hub->joypads[p].connected ? r.hub->joypads[p].glfw_id : -1);
+        EXPECT_EQ(slots, c.slots) << testing::PrintToString(c.sticks);
+        EXPECT_EQ(r.hub->joypad_count, int(c.sticks.size()));
+    }
+
+    // After start: A leaves holding a button, C comes and takes a free slot,
+    // A comes back as another joystick into its own.
+    ScriptedPlatform platform;
+    InputRecords r;
+    platform.backend.connect_joystick(0, "A", 0, 4, guid("A"));
+    platform.backend.connect_joystick(1, "B", 0, 4, guid("B"));
+    lum::enumerate_joypads(*r.hub);
+    r.hub->joypads[0].bindings[1] = {0, bit(BUTTON_A)};
+    platform.backend.set_joystick_button(0, 1, true);
+    r.frame(platform.backend);
+    const lum::ButtonState& a = r.hub->players[0].buttons[BUTTON_A];
+    ASSERT_TRUE(a.pressed);
+    platform.backend.disconnect_joystick(0);
+    platform.backend.connect_joystick(0, "C", 0, 4, guid("C"));
+    r.frame(platform.backend);
+    EXPECT_TRUE(a.released);
+    EXPECT_FALSE(r.hub->joypads[0].connected);
+    EXPECT_EQ(r.hub->joypads[0].name, lum::String("A"));
+    EXPECT_EQ(r.hub->joypads[2].glfw_id, 0);
+    EXPECT_EQ(r.hub->joypad_count, 2);
+    platform.backend.connect_joystick(7, "A", 0, 4, guid("A"));
+    r.frame(platform.backend);
+    r.frame(platform.backend);
+    EXPECT_TRUE(r.hub->joypads[0].connected);
+    EXPECT_EQ(r.hub->joypads[0].glfw_id, 7);
+    EXPECT_EQ(r.hub->joypads[0].previous_states[1], 0);
+    EXPECT_FALSE(a.down || a.pressed) << "no press that the pad did not make again";
+    EXPECT_EQ(r.hub->joypad_count, 3);
 }

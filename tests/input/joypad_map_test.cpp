@@ -1,6 +1,7 @@
 #include "support/input_fixture.hpp"
 
 #include "lum/error/exception.hpp"
+#include "lum/data/path.hpp"
 #include "lum/input/joypad_map.hpp"
 
 #include <gtest/gtest.h>
@@ -141,8 +142,15 @@ TEST(JoypadMap, DocumentsOfOtherWritersBindTheSameInputs) {
         ASSERT_EQ(hub->joypad_count, 1);
         EXPECT_EQ(masks(hub->joypads[0]), example_masks()) << sample;
         EXPECT_TRUE(all_bound_to(hub->joypads[0], 0)) << sample;
-        // Slot 1 has no joypad, so its entry is not read.
-        EXPECT_TRUE(all_bound_to(hub->joypads[1], lum::InputBinding::UNBOUND)) << sample;
+        // Slot 1 has no joypad: what the document lists for it waits for one.
+        bool second_pad = std::string(sample) == "joypad_other_writer.yaml";
+        std::vector<uint32_t> pad1(40, 0);
+        if (second_pad) {
+            pad1[2] = bit(lum::BUTTON_A);
+            pad1[3] = bit(lum::BUTTON_A) | bit(lum::BUTTON_START);
+        }
+        EXPECT_EQ(masks(hub->joypads[1]), pad1) << sample;
+        EXPECT_TRUE(all_bound_to(hub->joypads[1], second_pad ? 1 : lum::InputBinding::UNBOUND)) << sample;
     }
 }
 
@@ -223,4 +231,52 @@ TEST(JoypadMap, AFailedSaveSaysWhyOnTheDebugOutput) {
     EXPECT_EQ(out.find("cannot write '" + dir.file("Save/joypad.yaml") + "'"), 0u) << out;
     EXPECT_NE(out.find("Not a directory; the joypad bindings were not saved\n"), std::string::npos) << out;
     EXPECT_EQ(read_bytes(dir.file("Save")), "not a folder\n");
+}
+
+TEST(JoypadMap, ADevicesEntryThatIsNotAsDescribedCostsItsSlotTheIdentityAndNothingElse) {
+    const std::string bindings = "Joypad0: \n  A: \n    - 2\n";
+    const std::string long_name(100000, 'n');
+    std::string thousand = "Devices: \n";
+    for (int p = 999; p >= 0; --p)
+        thousand += "  Joypad" + std::to_string(p) + ": \n    GUID: g" + std::to_string(p) + "\n    Name: n\n";
+    struct Case {
+        std::string devices;
+        std::string guid;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"Devices: 5\n", "", ""},
+        {"Devices: \n  - Joypad0\n", "", ""},
+        {"Devices: \n  Joypad0: [GUID, Name]\n", "", ""},
+        {"Devices: \n  Joypad0: \n    Name: Pad\n", "", ""},
+        {"Devices: \n  Joypad0: \n    GUID: 0300\n", "", ""},
+        {"Devices: \n  Joypad0: \n    GUID: [03]\n    Name: Pad\n", "", ""},
+        {"Devices: \n  Joypad0: \n    GUID: 0300\n    Name: \n      first: Pad\n", "", ""},
+        {"Devices: \n  Joypad0: \n    GUID: \"\"\n    Name: Pad\n", "", ""},
+        {"Devices: \n  Joypad00: \n    GUID: 0300\n    Name: Pad\n", "", ""},
+        {"Devices: \n  Joypad0: \n    GUID: 0300\n    Name: \"Pad \\u00e9\"\n    Extra: 1\n", "0300", "Pad \xc3\xa9"},
+        {"Devices: \n  Joypad0: \n    GUID: 0300\n    Name: " + long_name + "\n", "0300", long_name},
+        {thousand, "g0", "n"},
+    };
+    for (const Case& c : cases) {
+        ScriptedPlatform platform;
+        TempWorkingFolder dir;
+        dir.write_save_file("joypad.yaml", c.devices + bindings);
+        auto hub = std::make_unique<Input>();
+        lum::load_joypad_map(*hub);
+        const std::string shown = c.devices.substr(0, 60);
+        EXPECT_EQ(hub->joypads[0].guid.to_utf8(), c.guid) << shown;
+        EXPECT_EQ(hub->joypads[0].name.to_utf8(), c.name) << shown;
+        EXPECT_EQ(hub->joypads[0].bindings[2].bits, bit(lum::BUTTON_A)) << shown;
+        EXPECT_EQ(hub->joypads[0].bindings[2].player, 0) << shown;
+        // With no pad connected, a save keeps the record and the bindings.
+        ASSERT_TRUE(lum::save_joypad_map(*hub));
+        lum::Var saved;
+        saved.load(lum::Path(lum::JOYPAD_MAP_FILE));
+        lum::JoypadIdentity again = lum::recorded_identity(saved, 0);
+        EXPECT_EQ(again.guid.to_utf8(), c.guid) << shown;
+        EXPECT_EQ(again.name.to_utf8(), c.name) << shown;
+        EXPECT_EQ(saved["Joypad0"]["A"][0].to_int64(), 2) << shown;
+        EXPECT_EQ(saved["Devices"].hash().size(), c.guid == "g0" ? 8u : c.guid.empty() ? 0u : 1u) << shown;
+    }
 }

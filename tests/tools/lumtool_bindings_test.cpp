@@ -48,9 +48,11 @@ TEST(LumtoolBindings, PrintsWhatTheFilesBindAndWritesNothing) {
     TempFolder dir;
     std::filesystem::create_directory(dir.path() / "Save");
     dir.write("Save/keyboard.yaml", "Keyboard:\n  A: [Shift, z, z]\n  Left: [Lt]\n  Jump: [q]\n");
-    // Joypad 5 is bound though no joypad is plugged in; Joypad2 binds nothing.
-    dir.write("Save/joypad.yaml",
-              input_sample("joypad0.yaml") + "Joypad5:\n  Start: [7, 0]\n  Ok: [7]\nJoypad2: {}\n");
+    // Joypad 5 is bound though no joypad is plugged in, and its pad recorded;
+    // Joypad2 binds nothing.
+    dir.write("Save/joypad.yaml", "Devices:\n  Joypad5: {GUID: 0300ab, Name: Pad Five}\n  Joypad2: {GUID: 1, Name: 2}\n" +
+                                      input_sample("joypad0.yaml") +
+                                      "Joypad5:\n  Start: [7, 0]\n  Ok: [7]\nJoypad2: {}\n");
     std::string before = dir.listing();
 
     RunResult run = lumtool_bindings({dir.path().string()});
@@ -70,6 +72,7 @@ TEST(LumtoolBindings, PrintsWhatTheFilesBindAndWritesNothing) {
                   "  Y: 0\n  Z:\n  Ok:\n  Cancel:\n  Change:\n  Menu:\n  Start: 9\n  Select: 8\n"
                   "  Prev: 4\n  Next: 5\n"
                   "Joypad5\n"
+                  "  Name: Pad Five\n  GUID: 0300ab\n"
                   "  Left:\n  Right:\n  Up:\n  Down:\n  A:\n  B:\n  C:\n  X:\n  Y:\n  Z:\n  Ok: 7\n"
                   "  Cancel:\n  Change:\n  Menu:\n  Start: 0 7\n  Select:\n  Prev:\n  Next:\n");
     EXPECT_EQ(dir.listing(), before);

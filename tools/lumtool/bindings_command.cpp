@@ -119,6 +119,10 @@ std::string listing(const std::string& folder) {
         if (!binds_anything(pad))
             continue;
         text += "Joypad" + std::to_string(p) + "\n";
+        // The pad the document records for the slot, when it records one.
+        lum::JoypadIdentity identity = lum::recorded_identity(joypads, p);
+        if (!identity.guid.empty())
+            text += "  Name: " + identity.name.to_utf8() + "\n  GUID: " + identity.guid.to_utf8() + "\n";
         text += button_lines([&](int32_t n) { return inputs_of(pad, n); });
     }
     return text;

@@ -17,6 +17,10 @@ bool valid_joystick(int id) {
     return id >= 0 && id < JOYSTICK_COUNT;
 }
 
+// GLFW's joystick callback takes no user pointer: the backend that started
+// the window system listens.
+GlfwBackend* joystick_listener = nullptr;
+
 } // namespace
 
 bool GlfwBackend::start_window_system() {
@@ -25,10 +29,27 @@ bool GlfwBackend::start_window_system() {
     if (!window_.start())
         return false;
     start_virtual_joypads();
+    // Connections arrive during glfwPollEvents; pads present before now send
+    // none and get their number when first asked for.
+    connections_.fill(0);
+    joystick_listener = this;
+    glfwSetJoystickCallback(&GlfwBackend::on_joystick);
     return true;
 }
 
+void GlfwBackend::on_joystick(int jid, int event) {
+    int id = jid - GLFW_JOYSTICK_1;
+    if (!joystick_listener || !valid_joystick(id))
+        return;
+    GlfwBackend& b = *joystick_listener;
+    b.connections_[id] = event == GLFW_CONNECTED ? ++b.connection_serial_ : 0;
+}
+
 void GlfwBackend::stop_window_system() {
+    if (joystick_listener == this && window_.started()) {
+        glfwSetJoystickCallback(nullptr);
+        joystick_listener = nullptr;
+    }
     close_window();
     window_.stop();
     virtual_pads_.reset();
@@ -213,6 +234,24 @@ String GlfwBackend::joystick_name(int id) {
         return virtual_pads_->joysticks().name(id);
     const char* name = joystick_present(id) ? glfwGetJoystickName(GLFW_JOYSTICK_1 + id) : nullptr;
     return name ? String(name) : String();
+}
+
+String GlfwBackend::joystick_guid(int id) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().guid(id);
+    const char* guid = joystick_present(id) ? glfwGetJoystickGUID(GLFW_JOYSTICK_1 + id) : nullptr;
+    return guid ? String(guid) : String();
+}
+
+uint32_t GlfwBackend::joystick_connection(int id) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().connection(id);
+    if (!joystick_present(id))
+        return 0;
+    // A pad that was there before the callback was set has no number yet.
+    if (connections_[id] == 0)
+        connections_[id] = ++connection_serial_;
+    return connections_[id];
 }
 
 bool GlfwBackend::mouse_button(int button) {

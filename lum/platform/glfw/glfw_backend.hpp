@@ -6,6 +6,7 @@
 #include "lum/platform/key_latch.hpp"
 #include "lum/platform/virtual_joypads.hpp"
 
+#include <array>
 #include <optional>
 
 namespace lum::platform {
@@ -49,6 +50,8 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     int read_joystick_axes(int id, float* axes, int count) override;
     int read_joystick_buttons(int id, uint8_t* buttons, int count) override;
     String joystick_name(int id) override;
+    String joystick_guid(int id) override;
+    uint32_t joystick_connection(int id) override;
 
     bool mouse_button(int button) override;
     MousePosition mouse_position() override;
@@ -60,6 +63,12 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     void on_key(int virtual_key, bool down) override;
     void on_scroll(double steps) override;
     void start_virtual_joypads();
+    // GLFW's joystick callback, for the backend whose window system runs.
+    static void on_joystick(int jid, int event);
+
+    // One number per connection of each real joystick (see joystick_connection).
+    std::array<uint32_t, JOYSTICK_COUNT> connections_{};
+    uint32_t connection_serial_ = 0;
 
     GlfwWindow window_;
     KeyLatch keys_;

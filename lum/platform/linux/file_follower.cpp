@@ -1,5 +1,6 @@
 #include "lum/platform/file_follower.hpp"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -40,8 +41,8 @@ std::string FileFollower::read_new() {
     if (fd_ < 0)
         return bytes;
     char buffer[65536];
-    for (;;) {
-        ssize_t n = ::read(fd_, buffer, sizeof buffer);
+    while (bytes.size() < READ_LIMIT) {
+        ssize_t n = ::read(fd_, buffer, std::min(sizeof buffer, READ_LIMIT - bytes.size()));
         if (n > 0)
             bytes.append(buffer, static_cast<size_t>(n));
         else if (n < 0 && errno == EINTR)
@@ -49,6 +50,7 @@ std::string FileFollower::read_new() {
         else
             return bytes;
     }
+    return bytes;
 }
 
 } // namespace lum::platform

@@ -51,9 +51,10 @@ class ScriptedBackend final : public Backend {
     void request_close();
 
     // Joysticks (id 0..15): connect with a name and counts, then set states.
-    // A button pressed and released between two reads reads as down once.
-    void connect_joystick(int id, const String& name, int axes, int buttons) {
-        joysticks_.plug(id, name, axes, buttons);
+    // Without a guid, it is made from the name as for virtual devices. A button
+    // pressed and released between two reads reads as down once.
+    void connect_joystick(int id, const String& name, int axes, int buttons, const String& guid = String()) {
+        joysticks_.plug(id, name, axes, buttons, guid);
     }
     void disconnect_joystick(int id) { joysticks_.unplug(id); }
     void set_joystick_axis(int id, int axis, float value) { joysticks_.set_axis(id, axis, value); }
@@ -116,6 +117,8 @@ class ScriptedBackend final : public Backend {
         return joysticks_.read_buttons(id, buttons, count);
     }
     String joystick_name(int id) override { return joysticks_.name(id); }
+    String joystick_guid(int id) override { return joysticks_.guid(id); }
+    uint32_t joystick_connection(int id) override { return joysticks_.connection(id); }
 
     bool mouse_button(int button) override;
     MousePosition mouse_position() override { return open_ ? mouse_ : MousePosition{}; }
