@@ -4,6 +4,7 @@
 #include "lum/app/boot/library_step.hpp"
 #include "lum/app/frame/main_loop.hpp"
 #include "lum/app/frame/signals.hpp"
+#include "lum/data/data_folders.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/gl/gl_info.hpp"
 #include "lum/graphics/renderer.hpp"
@@ -92,9 +93,11 @@ Booter* current_boot_task() {
 }
 
 void Booter::begin() {
+    // The working folder first, as designed, then the installed data folder
+    // and the program's own folder, so the program starts from any folder.
     // Without OpenGL the picture is still read, so a missing or broken file
     // fails the same way.
-    const Path path{String(PICTURE_PATH)};
+    const Path path{find_data_file(String(PICTURE_PATH))};
     if (graphics_ready())
         pictures_[0].load(path);
     else

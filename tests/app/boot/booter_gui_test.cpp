@@ -101,13 +101,15 @@ TEST_F(BootTask, AFailedStepHaltsOnTheReportUntilTheWindowClosesThenEndsAsAClose
     EXPECT_EQ(row_text(text, booter.screen().row), "");
 }
 
-TEST(BootPicture, AMissingPictureEndsTheProgramWithExitStatusOne) {
+TEST(BootPicture, AMissingPictureEndsTheProgramWithExitStatusOneNamingEveryPathTried) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             setenv("LUM_MESSAGE_BOX", "ok", 1);
             TempFolder empty;
             set_special_folders(String(empty.path().string()), String("/"), String("/"));
+            // As if installed as PREFIX/bin/game with nothing under PREFIX/share.
+            set_program_file(String(empty.path().string() + "/prefix/bin/game"));
             ScriptedBackend backend;
             platform::use_backend(&backend);
             ScriptedApp app;
@@ -115,7 +117,8 @@ TEST(BootPicture, AMissingPictureEndsTheProgramWithExitStatusOne) {
             std::exit(0);
         },
         testing::ExitedWithCode(1),
-        "Fault: Runtime Execption in lum::Booter::begin\\(\\)\n\nHalvane Exception=.*FileOpenException");
+        "Fault: Runtime Execption in lum::Booter::begin\\(\\)\n\nHalvane Exception=cannot open 'png': not found "
+        "in '/[^']*/png', '/[^']*/prefix/share/game/png', '/[^']*/prefix/bin/png' \\(FileOpenException");
 }
 
 namespace {
