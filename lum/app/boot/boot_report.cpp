@@ -159,7 +159,8 @@ bool run_boot_step(BootScreen& screen, const BootStep& step, const std::function
         return true;
     } catch (const Exception& e) {
         const String line = Format("Init {0}...Fault ({1})", step.name, describe(e));
-        screen.print_line(line);
+        // The reason is often wider than the screen: it wraps, so it is read whole.
+        screen.print_wrapped_line(line);
         debug_out << line << "\n";
     }
     if (halt)

@@ -83,8 +83,9 @@ inline constexpr const char* BOOT_NOTICE[3] = {"lum 2D game engine", "Bootstrap 
 inline constexpr const char* BOOT_BUILD_LINE = "Halvane 0.1 Mar 30 2013";
 
 // Runs a step. When it throws a lum::Exception, writes the line "Init NAME...Fault
-// (DESCRIBE)" on the screen and to the debug output, calls halt and returns
-// false. Any other thrown value passes on; a step that succeeds prints nothing.
+// (DESCRIBE)" on the screen (wrapped onto the next rows when it is wider) and
+// whole to the debug output, calls halt and returns false. Any other thrown
+// value passes on; a step that succeeds prints nothing.
 bool run_boot_step(BootScreen& screen, const BootStep& step, const std::function<void()>& halt);
 
 // Writes the whole boot report on the screen, running the three start steps at

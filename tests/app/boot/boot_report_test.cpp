@@ -296,6 +296,26 @@ TEST_F(BootReportTest, FailingStepLeavesItsFaultLineLastAndRunsNothingAfter) {
     }
 }
 
+TEST_F(BootReportTest, AFaultLineWiderThanTheScreenGoesOnAtTheMarginOfTheNextRows) {
+    screen.cover(256, 224);
+    report.steps.audio.run = [] {
+        throw AudioOpenDeviceException(String("cannot open the output 'hw:0,0': no such device"));
+    };
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(write_boot_report(screen, report));
+    const std::string debug = testing::internal::GetCapturedStdout();
+    const std::vector<std::string> lines = screen_lines(screen);
+    const int last = screen.row - 1;
+    // 32 columns, two of them the section's margin.
+    EXPECT_EQ(lines[last - 4], "    Window: 1280x960");
+    EXPECT_EQ(lines[last - 3], "  Init Audio...Fault (cannot ope");
+    EXPECT_EQ(lines[last - 2], "  n the output 'hw:0,0': no such");
+    EXPECT_EQ(lines[last - 1], "   device (AudioOpenDeviceExcept");
+    EXPECT_EQ(lines[last], "  ion例外です。))");
+    EXPECT_EQ(debug, "Init Audio...Fault (cannot open the output 'hw:0,0': no such device "
+                     "(AudioOpenDeviceException例外です。))\n");
+}
+
 TEST_F(BootReportTest, OtherThrownValuesPassThroughTheStepRunner) {
     report.steps.audio.run = [] { throw 42; };
     EXPECT_THROW(write_boot_report(screen, report), int);
