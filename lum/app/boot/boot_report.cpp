@@ -123,6 +123,8 @@ void write_audio(BootScreen& screen, const AudioChannels& channels) {
     section(screen, "Audio");
     screen.print_line(Format("{0} Music {1's}", channels.music, "channel"));
     screen.print_line(Format("{0} Sound {1's}", channels.sound, "channel"));
+    if (channels.sound_off)
+        screen.print_line(String(SOUND_OFF_LINE));
 }
 
 void write_joypads(BootScreen& screen, const std::vector<JoypadCounts>& pads) {

@@ -38,11 +38,16 @@ struct DisplayFacts {
     int32_t window_height = 0;
 };
 
-// The sizes of the audio device's two source groups.
+// The sizes of the audio device's two source groups, and whether the device
+// is the silent one because no sound device was found.
 struct AudioChannels {
     int32_t music = 0;
     int32_t sound = 0;
+    bool sound_off = false;
 };
+
+// The audio section's last line when the device is the silent one.
+inline constexpr const char* SOUND_OFF_LINE = "No device found, sound off";
 
 // One registered joypad's inputs.
 struct JoypadCounts {

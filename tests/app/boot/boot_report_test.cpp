@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -314,6 +315,22 @@ TEST_F(BootReportTest, AFaultLineWiderThanTheScreenGoesOnAtTheMarginOfTheNextRow
     EXPECT_EQ(lines[last], "  ion例外です。))");
     EXPECT_EQ(debug, "Init Audio...Fault (cannot open the output 'hw:0,0': no such device "
                      "(AudioOpenDeviceException例外です。))\n");
+}
+
+TEST_F(BootReportTest, TheSilentDeviceAddsTheSoundOffLineToTheAudioSection) {
+    for (bool silent : {false, true}) {
+        SetUp();
+        report.facts.audio = [silent] { return AudioChannels{2, 8, silent}; };
+        write_boot_report(screen, report);
+        const std::vector<std::string> lines = screen_lines(screen);
+        const auto audio = std::find(lines.begin(), lines.end(), "Audio");
+        ASSERT_NE(audio, lines.end());
+        std::vector<std::string> expected{"  2 Music channels", "  8 Sound channels"};
+        if (silent)
+            expected.push_back("  No device found, sound off");
+        expected.push_back("Joypad");
+        EXPECT_EQ(std::vector<std::string>(audio + 1, audio + 1 + expected.size()), expected);
+    }
 }
 
 TEST_F(BootReportTest, OtherThrownValuesPassThroughTheStepRunner) {
