@@ -21,7 +21,8 @@ class Hello : public lum::App {
     // Runs once, after the boot: sizes the text screen to the logical screen.
     void begin() override {
         const lum::RendererState& r = lum::renderer();
-        screen_.resize(r.screen_width / lum::TextScreen::CELL_SIZE, r.screen_height / lum::TextScreen::CELL_SIZE);
+        screen_.resize(r.screen_width / lum::TextScreen::CELL_SIZE,
+                       r.screen_height / lum::TextScreen::CELL_SIZE);
         screen_.print(2, 2, lum::String("Hello from lum!"));
         screen_.print(2, 4, lum::String("Press Q to quit."));
         lum::debug_out << "Hello from lum!\n";

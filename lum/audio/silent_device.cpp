@@ -36,8 +36,12 @@ ALCdevice_struct* open_silent_device() {
 }
 
 const int* silent_context_attributes() {
-    static const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT,
-                                        ALC_SHORT_SOFT,           ALC_FREQUENCY,   RATE,
+    static const ALCint attributes[] = {ALC_FORMAT_CHANNELS_SOFT,
+                                        ALC_STEREO_SOFT,
+                                        ALC_FORMAT_TYPE_SOFT,
+                                        ALC_SHORT_SOFT,
+                                        ALC_FREQUENCY,
+                                        RATE,
                                         0};
     return attributes;
 }

@@ -32,7 +32,8 @@ std::vector<String> data_folders(const String& executable_path) {
     const std::string name = exe.substr(slash + 1);
     // PREFIX/bin/NAME reads PREFIX/share/NAME/.
     // The root folder has no prefix above it.
-    const size_t parent = own_folder.size() > 1 ? own_folder.rfind('/', own_folder.size() - 2) : std::string::npos;
+    const size_t parent =
+        own_folder.size() > 1 ? own_folder.rfind('/', own_folder.size() - 2) : std::string::npos;
     if (parent != std::string::npos && !name.empty()) {
         const std::string prefix = own_folder.substr(0, parent + 1);
         add_folder(folders, prefix + "share/" + name + "/");

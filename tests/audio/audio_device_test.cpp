@@ -166,7 +166,8 @@ TEST(AudioDeviceDeathTest, WithoutAUsableOutputTheSilentDeviceOpensAndSoundsPlay
             const uint32_t buffer = create_audio_buffer(pcm.data(), pcm.size(), SampleFormat::MONO8, 8000);
             play_on_group(audio_device().group_b, buffer, 0, Playback::ONE_SHOT, 5);
             // The monitor sees the sound end, as it would on a sound card.
-            if (!listener.wait_for(1) || listener.calls() != lum::test::RecordingListener::Calls{{AudioGroup::B, 5}})
+            if (!listener.wait_for(1) ||
+                listener.calls() != lum::test::RecordingListener::Calls{{AudioGroup::B, 5}})
                 std::exit(5);
             monitor.stop();
             close_audio();

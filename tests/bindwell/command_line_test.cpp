@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <string>
 
-using lum::RunResult;
 using lum::run_process;
+using lum::RunResult;
 
 TEST(BindwellCommandLine, HelpTellsWhatItDoesItsKeysAndFilesAndExitsZero) {
     const RunResult r = run_process({LUM_BINDWELL_PATH, "--help"});
@@ -25,8 +25,9 @@ TEST(BindwellCommandLine, HelpTellsWhatItDoesItsKeysAndFilesAndExitsZero) {
 
 TEST(BindwellCommandLine, VersionIsTheProjectsVersionAndStartsNothing) {
     lum::test::TempFolder folder;
-    const RunResult r = run_process({"/bin/sh", "-c", "cd '" + folder.path().string() + "' && '" +
-                                                          std::string(LUM_BINDWELL_PATH) + "' --version"});
+    const RunResult r = run_process(
+        {"/bin/sh", "-c",
+         "cd '" + folder.path().string() + "' && '" + std::string(LUM_BINDWELL_PATH) + "' --version"});
     EXPECT_EQ(r.exit_status, 0);
     EXPECT_EQ(r.stdout_text, std::string("bindwell ") + LUM_PROJECT_VERSION + "\n");
     EXPECT_EQ(r.stderr_text, "");

@@ -24,11 +24,11 @@ constexpr const char* TABLE = "HIT ENTER TO CONFIG JOYPAD1";
 // Runs a copy of the program, again while the display refuses it.
 class ProgramRun {
   public:
-    ProgramRun(const std::string& program, const std::filesystem::path& folder, const std::string& sound_drivers) {
+    ProgramRun(const std::string& program, const std::filesystem::path& folder,
+               const std::string& sound_drivers) {
         options_.argv = {program};
-        options_.environment = {{"HOME", folder.string()},
-                                {"LUM_MESSAGE_BOX", "ok"},
-                                {"ALSOFT_DRIVERS", sound_drivers}};
+        options_.environment = {
+            {"HOME", folder.string()}, {"LUM_MESSAGE_BOX", "ok"}, {"ALSOFT_DRIVERS", sound_drivers}};
         options_.working_folder = folder.string();
         for (int tries = 0; tries < lum::X_CONNECT_TRIES; ++tries) {
             process_ = std::make_unique<LiveProcess>(options_);

@@ -120,8 +120,9 @@ TEST(BootPicture, AMissingPictureEndsTheProgramWithExitStatusOneNamingEveryPathT
             std::exit(0);
         },
         testing::ExitedWithCode(1),
-        "Fault: Runtime Execption in lum::Booter::begin\\(\\)\n\nHalvane Exception=cannot open 'png': not found "
-        "in '/[^']*/png', '/[^']*/prefix/share/game/png', '/[^']*/prefix/bin/png' \\(FileOpenException");
+        "Fault: Runtime Execption in lum::Booter::begin\\(\\)\n\nHalvane Exception="
+        "cannot open 'png': not found in '/[^']*/png', '/[^']*/prefix/share/game/png', "
+        "'/[^']*/prefix/bin/png' \\(FileOpenException");
 }
 
 namespace {
