@@ -6,9 +6,10 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+PREFIX     ?= /usr/local
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-unit test-gui test-asan bench fuzz format clean
+.PHONY: all deps build run test test-unit test-gui test-asan bench fuzz format clean install package
 
 all: build
 
@@ -32,6 +33,14 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUM_SANITIZE=ON -DLUM_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@bash scripts/test.sh $(ASAN_BUILD)
+
+# Installs the utility and the engine under PREFIX (DESTDIR stages it).
+install: build
+	@DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package: $(BUILD)/bindwell_VERSION_ARCH.deb.
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@bash scripts/bench.sh $(BUILD)

@@ -10,6 +10,7 @@ packages=(
   libglfw3-dev libxrandr-dev libx11-dev libyaml-dev libfreeimage-dev libfreetype-dev
   libopenal-dev libgl-dev libgl1-mesa-dri
   xvfb xauth xdotool x11-utils
+  desktop-file-utils appstream dpkg-dev file
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(libclang-rt-14-dev)

@@ -3,15 +3,11 @@
 # Without one it shows what the utility does: it runs on a virtual display
 # (Xvfb) with two virtual joypads, configures the first one by pressing its
 # buttons, saves a screenshot of the new table, prints where it went and
-# quits. Without a sound card it uses OpenAL Soft's silent device.
+# quits. Without a sound card the program itself turns to a silent device.
 set -euo pipefail
 program=$(realpath "${1:?program}")
 shift
 
-if ! grep -q '^ *[0-9]*: \[' /proc/asound/cards 2>/dev/null && [ -z "${ALSOFT_DRIVERS:-}" ]; then
-    echo "run: no sound card found; using OpenAL Soft's silent device (ALSOFT_DRIVERS=null)"
-    export ALSOFT_DRIVERS=null
-fi
 if [ -n "${DISPLAY:-}" ]; then
     exec "$program" "$@"
 fi

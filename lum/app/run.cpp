@@ -143,7 +143,7 @@ void start_input() {
 AudioChannels audio_channels() {
     const AudioDevice& device = audio_device();
     return {static_cast<int32_t>(device.group_a.sources.size()),
-            static_cast<int32_t>(device.group_b.sources.size())};
+            static_cast<int32_t>(device.group_b.sources.size()), device.silent()};
 }
 
 std::vector<JoypadCounts> registered_joypads() {

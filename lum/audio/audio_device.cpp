@@ -53,11 +53,25 @@ AudioDevice::AudioDevice() {
 }
 
 void AudioDevice::open() {
+    open(Output::DEFAULT);
+}
+
+void AudioDevice::open_silent() {
+    open(Output::SILENT);
+}
+
+void AudioDevice::open(Output output) {
     close();
-    device_ = alcOpenDevice(nullptr);
+    if (output == Output::DEFAULT)
+        device_ = alcOpenDevice(nullptr);
+    // A program that plays no sound must still start without a sound card.
+    if (!device_) {
+        device_ = open_silent_device();
+        silent_ = device_ != nullptr;
+    }
     if (!device_)
         throw AudioOpenDeviceException();
-    context_ = alcCreateContext(device_, nullptr);
+    context_ = alcCreateContext(device_, silent_ ? silent_context_attributes() : nullptr);
     if (!context_ || !alcMakeContextCurrent(context_)) {
         // A failed open leaves nothing open.
         close();
@@ -68,6 +82,8 @@ void AudioDevice::open() {
     alListener3f(AL_VELOCITY, 0, 0, 0);
     const ALfloat orientation[6] = {0, 0, -1, 0, 1, 0};
     alListenerfv(AL_ORIENTATION, orientation);
+    if (silent_)
+        silent_clock_.start(device_);
 
     // The groups keep their sizes: the monitor may be walking them already.
     group_a.by_index = true;
@@ -80,6 +96,7 @@ void AudioDevice::open() {
 }
 
 void AudioDevice::close() {
+    silent_clock_.stop();
     if (context_) {
         alcMakeContextCurrent(nullptr);
         alcDestroyContext(context_);
@@ -89,6 +106,7 @@ void AudioDevice::close() {
         alcCloseDevice(device_);
         device_ = nullptr;
     }
+    silent_ = false;
     forget_sources();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lum/audio/silent_device.hpp"
 #include "lum/audio/source_group.hpp"
 
 #include <cstddef>
@@ -33,9 +34,15 @@ class AudioDevice {
     SourceGroup group_b;
 
     // Opens the default output and gives every source of both groups a fresh
-    // OpenAL source, closing what was open first. Throws AudioOpenDeviceException
-    // or AudioContextException.
+    // OpenAL source, closing what was open first. Without a default output (no
+    // sound card, no sound server) it opens the silent device instead, and
+    // throws AudioOpenDeviceException only when that fails too; throws
+    // AudioContextException when no context can be made.
     void open();
+    // open() on the silent device, whether or not there is a sound card.
+    void open_silent();
+    // True while the open device is the silent one: sound is off.
+    bool silent() const { return silent_; }
     // Releases the context and the output, then forgets the sources. Safe when
     // nothing is open.
     void close();
@@ -68,11 +75,15 @@ class AudioDevice {
     void stop_all();
 
   private:
+    enum class Output { DEFAULT, SILENT };
+    void open(Output output);
     void forget_sources();
     float gain(const AudioSource& s) const;
 
     ALCdevice_struct* device_ = nullptr;
     ALCcontext_struct* context_ = nullptr;
+    bool silent_ = false;
+    SilentClock silent_clock_;
     AudioSettings settings_;
 };
 

@@ -11,6 +11,8 @@ struct Folders {
     String desktop;
     String fonts;
     bool working_set = false;
+    String program;
+    bool program_set = false;
 };
 
 Folders& folders() {
@@ -43,6 +45,21 @@ const String& desktop_folder() {
 
 const String& fonts_folder() {
     return folders().fonts;
+}
+
+const String& program_file() {
+    Folders& f = folders();
+    if (!f.program_set) {
+        f.program = platform::executable_path();
+        f.program_set = true;
+    }
+    return f.program;
+}
+
+void set_program_file(const String& path) {
+    Folders& f = folders();
+    f.program = path;
+    f.program_set = true;
 }
 
 void set_special_folders(const String& working, const String& desktop, const String& fonts) {

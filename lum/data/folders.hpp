@@ -15,6 +15,11 @@ const String& desktop_folder();
 // The user's fonts folder; empty until set.
 const String& fonts_folder();
 
+// The running program's own file as a full path: the system's answer, unless
+// set_program_file gave another (a test standing in for an installed program).
+const String& program_file();
+void set_program_file(const String& path);
+
 // Stores the three folders; a "/" is appended to any that lacks one.
 void set_special_folders(const String& working, const String& desktop, const String& fonts);
 

@@ -11,6 +11,10 @@ namespace lum::platform {
 // The process's working directory, without a trailing "/"; empty when unknown.
 String current_directory();
 
+// The running program's own file (/proc/self/exe), with links resolved;
+// empty when unknown.
+String executable_path();
+
 // The user's desktop folder: XDG_DESKTOP_DIR, else ~/Desktop when it exists, else ~.
 String desktop_directory();
 

@@ -1,5 +1,6 @@
 #include "audio_fixture.hpp"
 
+#include "lum/audio/audio_monitor.hpp"
 #include "lum/core/runtime_warning.hpp"
 #include "lum/error/exception.hpp"
 
@@ -147,18 +148,48 @@ TEST_F(AudioTest, StartRequestDuringFocusLossKeepsTheSourcePausedUntilFocusRetur
     EXPECT_EQ(play_state(s), PlayState::PLAYING);
 }
 
-TEST(AudioDeviceDeathTest, OpeningWithoutAUsableOutputThrows) {
+TEST(AudioDeviceDeathTest, WithoutAUsableOutputTheSilentDeviceOpensAndSoundsPlayToTheirEnd) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     // A fresh process, so OpenAL reads the driver list for the first time.
     EXPECT_EXIT(
         {
             setenv("ALSOFT_DRIVERS", "no-such-driver", 1);
-            try {
-                open_audio();
-            } catch (const AudioOpenDeviceException&) {
-                std::exit(3);
-            }
-            std::exit(0);
+            open_audio();
+            if (!audio_device().silent() || !audio_device().is_open())
+                std::exit(4);
+            lum::test::RecordingListener listener;
+            set_audio_listener(AudioGroup::B, &listener);
+            AudioMonitor monitor;
+            monitor.start();
+            // 20 ms of 8-bit silence at 8000 Hz.
+            const std::vector<uint8_t> pcm(160, 128);
+            const uint32_t buffer = create_audio_buffer(pcm.data(), pcm.size(), SampleFormat::MONO8, 8000);
+            play_on_group(audio_device().group_b, buffer, 0, Playback::ONE_SHOT, 5);
+            // The monitor sees the sound end, as it would on a sound card.
+            if (!listener.wait_for(1) ||
+                listener.calls() != lum::test::RecordingListener::Calls{{AudioGroup::B, 5}})
+                std::exit(5);
+            monitor.stop();
+            close_audio();
+            std::exit(audio_device().silent() ? 6 : 3);
         },
         testing::ExitedWithCode(3), "");
+}
+
+TEST_F(AudioTest, TheSilentDeviceKeepsSourceStatesAndGivesWayToTheDefaultOutput) {
+    device.open_silent();
+    EXPECT_TRUE(device.silent());
+    // Buffers belong to the device they were made on.
+    AudioSource& held = *play_on_group(group_a, silence(5000), 0, Playback::LOOPING);
+    EXPECT_EQ(play_state(held), PlayState::PLAYING);
+    pause_all_sources();
+    EXPECT_EQ(play_state(held), PlayState::PAUSED);
+    resume_all_sources();
+    EXPECT_EQ(play_state(held), PlayState::PLAYING);
+    AudioSource& brief = *play_on_group(group_b, silence(20));
+    wait_until_ended(brief);
+    EXPECT_EQ(play_state(brief), PlayState::STOPPED);
+    EXPECT_EQ(play_state(held), PlayState::PLAYING);
+    device.open();
+    EXPECT_FALSE(device.silent());
 }

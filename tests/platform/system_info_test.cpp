@@ -192,3 +192,11 @@ TEST(PowerSupplies, MainsAndTheFirstPresentBatteryAreRead) {
 }
 
 } // namespace
+
+TEST(ExecutablePath, NamesThisTestProgramByItsFullPath) {
+    const std::string path = executable_path().to_utf8();
+    ASSERT_FALSE(path.empty());
+    EXPECT_EQ(path.front(), '/');
+    EXPECT_EQ(std::filesystem::path(path).filename(), "test_platform");
+    EXPECT_TRUE(std::filesystem::is_regular_file(path));
+}

@@ -62,6 +62,13 @@ TEST(LumtoolText, HelpListsTheTextCommands) {
         EXPECT_NE(r.stdout_text.find(synopsis), std::string::npos) << synopsis;
 }
 
+TEST(LumtoolText, VersionIsTheProjectsVersion) {
+    RunResult r = lumtool({"--version"});
+    EXPECT_EQ(r.exit_status, 0);
+    EXPECT_EQ(r.stdout_text, std::string("lumtool ") + LUM_PROJECT_VERSION + "\n");
+    EXPECT_EQ(r.stderr_text, "");
+}
+
 TEST(LumtoolText, UnknownOrMissingCommandExitsWithStatus2) {
     RunResult r = lumtool({"frobnicate"});
     EXPECT_EQ(r.exit_status, 2);

@@ -24,6 +24,7 @@ void print_help() {
     for (const auto& c : list)
         std::printf("  %-40s %s\n", c.synopsis, c.summary);
     std::printf("  %-40s %s\n", "--help", "show this list");
+    std::printf("  %-40s %s\n", "--version", "show the version");
 }
 } // namespace
 
@@ -44,6 +45,10 @@ int main(int argc, char** argv) {
     std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         print_help();
+        return 0;
+    }
+    if (name == "--version") {
+        std::printf("lumtool %s\n", LUM_VERSION);
         return 0;
     }
     for (const auto& c : commands()) {

@@ -123,6 +123,8 @@ void write_audio(BootScreen& screen, const AudioChannels& channels) {
     section(screen, "Audio");
     screen.print_line(Format("{0} Music {1's}", channels.music, "channel"));
     screen.print_line(Format("{0} Sound {1's}", channels.sound, "channel"));
+    if (channels.sound_off)
+        screen.print_line(String(SOUND_OFF_LINE));
 }
 
 void write_joypads(BootScreen& screen, const std::vector<JoypadCounts>& pads) {
@@ -159,7 +161,8 @@ bool run_boot_step(BootScreen& screen, const BootStep& step, const std::function
         return true;
     } catch (const Exception& e) {
         const String line = Format("Init {0}...Fault ({1})", step.name, describe(e));
-        screen.print_line(line);
+        // The reason is often wider than the screen: it wraps, so it is read whole.
+        screen.print_wrapped_line(line);
         debug_out << line << "\n";
     }
     if (halt)

@@ -38,11 +38,16 @@ struct DisplayFacts {
     int32_t window_height = 0;
 };
 
-// The sizes of the audio device's two source groups.
+// The sizes of the audio device's two source groups, and whether the device
+// is the silent one because no sound device was found.
 struct AudioChannels {
     int32_t music = 0;
     int32_t sound = 0;
+    bool sound_off = false;
 };
+
+// The audio section's last line when the device is the silent one.
+inline constexpr const char* SOUND_OFF_LINE = "No device found, sound off";
 
 // One registered joypad's inputs.
 struct JoypadCounts {
@@ -83,8 +88,9 @@ inline constexpr const char* BOOT_NOTICE[3] = {"lum 2D game engine", "Bootstrap 
 inline constexpr const char* BOOT_BUILD_LINE = "Halvane 0.1 Mar 30 2013";
 
 // Runs a step. When it throws a lum::Exception, writes the line "Init NAME...Fault
-// (DESCRIBE)" on the screen and to the debug output, calls halt and returns
-// false. Any other thrown value passes on; a step that succeeds prints nothing.
+// (DESCRIBE)" on the screen (wrapped onto the next rows when it is wider) and
+// whole to the debug output, calls halt and returns false. Any other thrown
+// value passes on; a step that succeeds prints nothing.
 bool run_boot_step(BootScreen& screen, const BootStep& step, const std::function<void()>& halt);
 
 // Writes the whole boot report on the screen, running the three start steps at

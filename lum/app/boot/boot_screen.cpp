@@ -1,6 +1,7 @@
 #include "lum/app/boot/boot_screen.hpp"
 
 #include <algorithm>
+#include <string>
 
 namespace lum {
 
@@ -49,6 +50,23 @@ void BootScreen::new_line(Indent indent) {
 void BootScreen::print_line(const String& text) {
     print(text);
     new_line();
+}
+
+void BootScreen::print_wrapped_line(const String& text) {
+    std::u16string piece;
+    int32_t room = screen_.columns() - column;
+    for (char16_t unit : text) {
+        // A row always takes at least one unit, so a cursor past the right
+        // edge still moves on.
+        if (room <= 0 && !piece.empty()) {
+            print_line(String(piece.data(), piece.size()));
+            piece.clear();
+            room = screen_.columns() - column;
+        }
+        piece += unit;
+        --room;
+    }
+    print_line(String(piece.data(), piece.size()));
 }
 
 void BootScreen::section(const String& title) {

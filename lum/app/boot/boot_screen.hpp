@@ -51,6 +51,10 @@ class BootScreen {
     void new_line(Indent indent = Indent::LEFT_MARGIN);
     // print, then new_line to the left margin.
     void print_line(const String& text);
+    // print_line for a line that may be wider than the screen: what does not
+    // fit on the cursor's row goes on at the left margin of the next rows.
+    // Every unit of the text is taken to fill one cell.
+    void print_wrapped_line(const String& text);
     // Writes a title line in the title style, then selects the body style.
     void section(const String& title);
 

@@ -4,6 +4,7 @@
 #include "lum/app/boot/library_step.hpp"
 #include "lum/app/frame/main_loop.hpp"
 #include "lum/app/frame/signals.hpp"
+#include "lum/data/data_folders.hpp"
 #include "lum/graphics/draw.hpp"
 #include "lum/graphics/gl/gl_info.hpp"
 #include "lum/graphics/renderer.hpp"
@@ -51,7 +52,9 @@ Booter* current_boot_task() {
 }
 
 void Booter::begin() {
-    pictures_[0].load(Path(String(PICTURE_PATH)));
+    // The working folder first, as designed, then the installed data folder
+    // and the program's own folder, so the program starts from any folder.
+    pictures_[0].load(Path(find_data_file(String(PICTURE_PATH))));
     screen_.cover(renderer().screen_width, renderer().screen_height);
     const RGB grey = default_text_palette().colour(32).rgb();
     frame_state().backdrop_colour = grey;

@@ -17,7 +17,8 @@ namespace lum {
 // "Init NAME...Fault (REASON)" on show until the window is closed.
 class Booter : public App {
   public:
-    // The picture drawn under the report, loaded from this path at begin.
+    // The picture drawn under the report, loaded at begin from the first of the
+    // data folders (data_folders.hpp) that holds a file of this name.
     static constexpr const char* PICTURE_PATH = "png";
 
     // The library step is the "Libs" step; the others come from App::run.
@@ -26,8 +27,8 @@ class Booter : public App {
 
     const char* name() const override { return "Booter"; }
 
-    // Loads the picture (FileOpenException, PictureFormatException or
-    // PictureSizeException when it cannot), sizes the text screen to the
+    // Loads the picture (FileOpenException naming every path tried when no
+    // data folder has it, PictureFormatException or PictureSizeException), sizes the text screen to the
     // logical screen, gives both frame colours text palette entry 32,
     // registers itself as the current boot task and installs the line and
     // scroll callbacks (a frame per line in boot-screen mode 2).

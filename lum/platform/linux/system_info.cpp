@@ -309,6 +309,21 @@ String current_directory() {
     return String(std::string(buf.c_str()));
 }
 
+String executable_path() {
+    std::string buf(4096, '\0');
+    for (;;) {
+        const ssize_t n = ::readlink("/proc/self/exe", buf.data(), buf.size());
+        if (n < 0)
+            return String();
+        // A full buffer may have cut the path: try again with a larger one.
+        if (static_cast<size_t>(n) < buf.size()) {
+            buf.resize(static_cast<size_t>(n));
+            return String(buf);
+        }
+        buf.resize(buf.size() * 2);
+    }
+}
+
 String desktop_directory() {
     std::string home = home_directory();
     std::string xdg = xdg_desktop(home);

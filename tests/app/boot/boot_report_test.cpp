@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -293,6 +294,42 @@ TEST_F(BootReportTest, FailingStepLeavesItsFaultLineLastAndRunsNothingAfter) {
             EXPECT_EQ(lines[row], "") << failing << " row " << row;
         std::string trimmed = c.fault_line.substr(c.fault_line.find('I'));
         EXPECT_EQ(debug, trimmed + "\n");
+    }
+}
+
+TEST_F(BootReportTest, AFaultLineWiderThanTheScreenGoesOnAtTheMarginOfTheNextRows) {
+    screen.cover(256, 224);
+    report.steps.audio.run = [] {
+        throw AudioOpenDeviceException(String("cannot open the output 'hw:0,0': no such device"));
+    };
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(write_boot_report(screen, report));
+    const std::string debug = testing::internal::GetCapturedStdout();
+    const std::vector<std::string> lines = screen_lines(screen);
+    const int last = screen.row - 1;
+    // 32 columns, two of them the section's margin.
+    EXPECT_EQ(lines[last - 4], "    Window: 1280x960");
+    EXPECT_EQ(lines[last - 3], "  Init Audio...Fault (cannot ope");
+    EXPECT_EQ(lines[last - 2], "  n the output 'hw:0,0': no such");
+    EXPECT_EQ(lines[last - 1], "   device (AudioOpenDeviceExcept");
+    EXPECT_EQ(lines[last], "  ion例外です。))");
+    EXPECT_EQ(debug, "Init Audio...Fault (cannot open the output 'hw:0,0': no such device "
+                     "(AudioOpenDeviceException例外です。))\n");
+}
+
+TEST_F(BootReportTest, TheSilentDeviceAddsTheSoundOffLineToTheAudioSection) {
+    for (bool silent : {false, true}) {
+        SetUp();
+        report.facts.audio = [silent] { return AudioChannels{2, 8, silent}; };
+        write_boot_report(screen, report);
+        const std::vector<std::string> lines = screen_lines(screen);
+        const auto audio = std::find(lines.begin(), lines.end(), "Audio");
+        ASSERT_NE(audio, lines.end());
+        std::vector<std::string> expected{"  2 Music channels", "  8 Sound channels"};
+        if (silent)
+            expected.push_back("  No device found, sound off");
+        expected.push_back("Joypad");
+        EXPECT_EQ(std::vector<std::string>(audio + 1, audio + 1 + expected.size()), expected);
     }
 }
 
