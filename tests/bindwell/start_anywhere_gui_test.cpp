@@ -2,116 +2,88 @@
 // nothing of it, installed under a prefix of its own, on a machine whose sound
 // device cannot be opened. Each run ends with a window manager's close.
 
-#include "support/live_process.hpp"
+#include "support/program_driver.hpp"
+#include "support/samples.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
-#include <vector>
 
-using lum::LiveProcess;
+using lum::test::BootPicture;
+using lum::test::boot_picture_path;
+using lum::test::ProgramDriver;
 using lum::test::TempFolder;
 
 namespace {
 
-constexpr int LIMIT_MS = 30000;
 constexpr const char* TITLE = "Halvane Bindwell";
 constexpr const char* TABLE = "HIT ENTER TO CONFIG JOYPAD1";
 
-// Runs a copy of the program, again while the display refuses it.
-class ProgramRun {
+// The program started from a working folder that holds nothing of it.
+class Started : public ProgramDriver {
   public:
-    ProgramRun(const std::string& program, const std::filesystem::path& folder,
-               const std::string& sound_drivers) {
-        options_.argv = {program};
-        options_.environment = {
-            {"HOME", folder.string()}, {"LUM_MESSAGE_BOX", "ok"}, {"ALSOFT_DRIVERS", sound_drivers}};
-        options_.working_folder = folder.string();
-        for (int tries = 0; tries < lum::X_CONNECT_TRIES; ++tries) {
-            process_ = std::make_unique<LiveProcess>(options_);
-            if (!process_->wait_end(0) || !refused())
-                break;
-        }
+    explicit Started(const std::string& program, const std::string& sound_drivers = "null")
+        : ProgramDriver(program, TITLE, BootPicture::ELSEWHERE) {
+        set_environment("ALSOFT_DRIVERS", sound_drivers);
+        start();
     }
-    LiveProcess& process() { return *process_; }
-
     // Waits for the table, then closes the window; the exit status, or -1.
     int reach_table_and_close() {
-        if (!process_->wait_for_output(TABLE, LIMIT_MS) || !lum::close_window(TITLE) ||
-            !process_->wait_end(LIMIT_MS))
+        if (!wait_window() || !shows(TABLE) || !close_window())
             return -1;
-        return process_->exit_status();
+        return end();
     }
-    std::string said() const { return "stdout:\n" + process_->out() + "\nstderr:\n" + process_->err(); }
-
-  private:
-    bool refused() {
-        process_->wait_end(LIMIT_MS);
-        return lum::display_refused(process_->err() + process_->out());
-    }
-
-    LiveProcess::Options options_;
-    std::unique_ptr<LiveProcess> process_;
+    std::filesystem::path work() const { return folder().path(); }
 };
 
-std::string boot_picture() {
-    return std::string(LUM_TEST_FIXTURES_DIR) + "/../../png";
-}
-
 // A copy of the program as PREFIX/bin/bindwell, with or without its picture
-// under PREFIX/share/bindwell, and an empty folder to start it from.
+// under PREFIX/share/bindwell.
 struct Installed {
     explicit Installed(bool with_picture) {
         std::filesystem::create_directories(temp.path() / "prefix/bin");
-        std::filesystem::create_directories(work());
         std::filesystem::copy_file(LUM_BINDWELL_PATH, program());
         if (with_picture) {
             std::filesystem::create_directories(temp.path() / "prefix/share/bindwell");
-            std::filesystem::copy_file(boot_picture(), temp.path() / "prefix/share/bindwell/png");
+            std::filesystem::copy_file(boot_picture_path(), temp.path() / "prefix/share/bindwell/png");
         }
     }
     std::string program() const { return (temp.path() / "prefix/bin/bindwell").string(); }
-    std::filesystem::path work() const { return temp.path() / "work"; }
     TempFolder temp;
 };
 
 } // namespace
 
 TEST(StartAnywhere, TheBuiltProgramReachesItsTableFromAnEmptyFolderAndSavesThere) {
-    TempFolder empty;
-    ProgramRun run(LUM_BINDWELL_PATH, empty.path(), "null");
-    EXPECT_EQ(run.reach_table_and_close(), 0) << run.said();
+    Started run(LUM_BINDWELL_PATH);
+    EXPECT_EQ(run.reach_table_and_close(), 0) << run.diagnose();
     // The picture came from beside the program; the bindings stay with the folder.
-    EXPECT_FALSE(std::filesystem::exists(empty.path() / "png"));
-    EXPECT_TRUE(std::filesystem::exists(empty.path() / "Save/keyboard.yaml"));
+    EXPECT_FALSE(run.exists("png"));
+    EXPECT_TRUE(run.exists("Save/keyboard.yaml"));
 }
 
 TEST(StartAnywhere, AnInstalledProgramReadsItsPictureFromItsPrefixsShareFolder) {
     Installed installed(true);
-    ProgramRun run(installed.program(), installed.work(), "null");
-    EXPECT_EQ(run.reach_table_and_close(), 0) << run.said();
-    EXPECT_TRUE(std::filesystem::exists(installed.work() / "Save/keyboard.yaml"));
+    Started run(installed.program());
+    EXPECT_EQ(run.reach_table_and_close(), 0) << run.diagnose();
+    EXPECT_TRUE(run.exists("Save/keyboard.yaml"));
 }
 
 TEST(StartAnywhere, WithoutASoundDeviceItBootsOnTheSilentDeviceAndReachesItsTable) {
-    TempFolder empty;
-    ProgramRun run(LUM_BINDWELL_PATH, empty.path(), "nonexistent");
-    EXPECT_EQ(run.reach_table_and_close(), 0) << run.said();
-    EXPECT_EQ(run.process().err().find("Fault"), std::string::npos) << run.said();
+    Started run(LUM_BINDWELL_PATH, "nonexistent");
+    EXPECT_EQ(run.reach_table_and_close(), 0) << run.diagnose();
+    EXPECT_EQ(run.process().err().find("Fault"), std::string::npos) << run.diagnose();
 }
 
 TEST(StartAnywhere, WithThePictureNowhereItStopsOnTheFaultNamingEveryPlaceItLooked) {
     Installed installed(false);
-    ProgramRun run(installed.program(), installed.work(), "null");
-    ASSERT_TRUE(run.process().wait_end(LIMIT_MS)) << run.said();
-    EXPECT_EQ(run.process().exit_status(), 1);
+    Started run(installed.program());
+    EXPECT_EQ(run.end(), 1) << run.diagnose();
     const std::string prefix = installed.temp.path().string() + "/prefix";
-    const std::string tried = "cannot open 'png': not found in '" + installed.work().string() + "/png', '" +
-                              prefix + "/share/bindwell/png', '" + prefix + "/bin/png'";
+    const std::string tried = "cannot open 'png': not found in '" + run.work().string() + "/png', '" + prefix +
+                              "/share/bindwell/png', '" + prefix + "/bin/png'";
     EXPECT_NE(run.process().err().find("Fault: Runtime Execption in lum::Booter::begin()"), std::string::npos)
-        << run.said();
-    EXPECT_NE(run.process().err().find(tried), std::string::npos) << run.said();
+        << run.diagnose();
+    EXPECT_NE(run.process().err().find(tried), std::string::npos) << run.diagnose();
 }

@@ -2,6 +2,7 @@
 
 #include "support/samples.hpp"
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -16,10 +17,11 @@ std::string first_line(const std::string& text) {
 
 } // namespace
 
-ProgramDriver::ProgramDriver(std::string path, std::string title)
+ProgramDriver::ProgramDriver(std::string path, std::string title, BootPicture picture)
     : path_(std::move(path)), title_(std::move(title)) {
     std::filesystem::create_directory(home());
-    std::filesystem::copy_file(boot_picture_path(), folder_.file("png"));
+    if (picture == BootPicture::IN_WORKING_FOLDER)
+        std::filesystem::copy_file(boot_picture_path(), folder_.file("png"));
 }
 
 std::string ProgramDriver::file(const std::string& name) const {
@@ -51,7 +53,16 @@ void ProgramDriver::start(const std::vector<std::string>& arguments, Streams str
     options_.environment = {{"HOME", home().string()}, {"LUM_MESSAGE_BOX", "ok"}, {"ALSOFT_DRIVERS", "null"}};
     if (pads_)
         options_.environment.emplace_back("LUM_VIRTUAL_JOYPADS", folder_.file("pads.txt"));
-    options_.environment.insert(options_.environment.end(), environment_.begin(), environment_.end());
+    // A variable the test sets replaces the default: the program would read
+    // the first of two.
+    for (const auto& [name, value] : environment_) {
+        auto& all = options_.environment;
+        auto same = std::find_if(all.begin(), all.end(), [&](const auto& e) { return e.first == name; });
+        if (same != all.end())
+            same->second = value;
+        else
+            all.emplace_back(name, value);
+    }
     options_.working_folder = folder_.path().string();
     options_.merge_streams = streams == Streams::MERGED;
     launches_ = 0;

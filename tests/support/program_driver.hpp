@@ -20,6 +20,10 @@ namespace lum::test {
 // Where a started program's standard error goes.
 enum class Streams { SEPARATE, MERGED };
 
+// Whether the working folder gets a copy of the boot picture, or the program
+// has to find its own as a user's would.
+enum class BootPicture { IN_WORKING_FOLDER, ELSEWHERE };
+
 // One run of the program at a time, each in a fresh working folder holding
 // the boot picture, with HOME in a folder of its own. A run that the display
 // refused at its start is started again, and every wait has a limit.
@@ -31,7 +35,7 @@ class ProgramDriver {
     static constexpr int RETRY_MS = 1500;
 
     // The program at path, whose window is titled title.
-    ProgramDriver(std::string path, std::string title);
+    ProgramDriver(std::string path, std::string title, BootPicture picture = BootPicture::IN_WORKING_FOLDER);
 
     const std::string& title() const { return title_; }
     const TempFolder& folder() const { return folder_; }
