@@ -2,9 +2,9 @@
 // the engine's text palette, as a SIZE x SIZE PNG. Run at build time for the
 // desktop's icon theme.
 
+#include "lum/error/exception.hpp"
 #include "lum/graphics/font/text_palette.hpp"
-
-#include <FreeImage.h>
+#include "lum/graphics/png_writer.hpp"
 
 #include <array>
 #include <cstdio>
@@ -46,30 +46,23 @@ int palette_entry(char mark) {
     }
 }
 
-bool write_icon(int size, const std::string& path) {
-    FIBITMAP* bitmap = FreeImage_Allocate(size, size, 32);
-    if (bitmap == nullptr)
-        return false;
-    for (int y = 0; y < size; ++y) {
-        // FreeImage keeps the bottom row first.
-        BYTE* line = FreeImage_GetScanLine(bitmap, size - 1 - y);
-        for (int x = 0; x < size; ++x) {
-            const int entry = palette_entry(ART[y * GRID / size][x * GRID / size]);
-            BYTE* p = line + x * 4;
-            if (entry < 0) {
-                p[FI_RGBA_RED] = p[FI_RGBA_GREEN] = p[FI_RGBA_BLUE] = p[FI_RGBA_ALPHA] = 0;
-                continue;
+// Writes the icon; throws the writer's FileOpenException when it cannot.
+void write_icon(int size, const std::string& path) {
+    lum::write_png(
+        lum::Path(lum::String(path.c_str())), size, size,
+        [size](int32_t y, uint8_t* pixels) {
+            for (int x = 0; x < size; ++x) {
+                const int entry = palette_entry(ART[y * GRID / size][x * GRID / size]);
+                uint8_t* p = pixels + x * 4;
+                const lum::RGBA c = entry < 0 ? lum::RGBA(0, 0, 0, 0)
+                                              : lum::default_text_palette().colour(static_cast<uint8_t>(entry));
+                p[0] = c.r;
+                p[1] = c.g;
+                p[2] = c.b;
+                p[3] = entry < 0 ? 0 : 255;
             }
-            const lum::RGBA c = lum::default_text_palette().colour(static_cast<uint8_t>(entry));
-            p[FI_RGBA_RED] = c.r;
-            p[FI_RGBA_GREEN] = c.g;
-            p[FI_RGBA_BLUE] = c.b;
-            p[FI_RGBA_ALPHA] = 255;
-        }
-    }
-    const bool saved = FreeImage_Save(FIF_PNG, bitmap, path.c_str(), PNG_DEFAULT) != 0;
-    FreeImage_Unload(bitmap);
-    return saved;
+        },
+        lum::PngChannels::RGBA);
 }
 
 } // namespace
@@ -80,8 +73,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bindwell_icon SIZE OUT.png (SIZE a multiple of %d)\n", GRID);
         return 2;
     }
-    if (!write_icon(size, argv[2])) {
-        std::fprintf(stderr, "bindwell_icon: cannot write '%s'\n", argv[2]);
+    try {
+        write_icon(size, argv[2]);
+    } catch (const lum::Exception& e) {
+        std::fprintf(stderr, "bindwell_icon: %s\n", lum::describe(e).to_utf8().c_str());
         return 1;
     }
     return 0;

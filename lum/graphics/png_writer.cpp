@@ -24,15 +24,17 @@ using Bitmap = std::unique_ptr<FIBITMAP, BitmapDeleter>;
 
 // Copies the rows into the picture; FreeImage keeps the bottom row first and
 // orders each pixel's bytes as its FI_RGBA offsets say.
-void fill(FIBITMAP* picture, int32_t width, int32_t height, const PixelRowSource& rows) {
-    std::vector<uint8_t> rgb(static_cast<size_t>(width) * 3);
+void fill(FIBITMAP* picture, int32_t width, int32_t height, const PixelRowSource& rows, size_t n) {
+    std::vector<uint8_t> row(static_cast<size_t>(width) * n);
     for (int32_t y = 0; y < height; ++y) {
-        rows(y, rgb.data());
+        rows(y, row.data());
         BYTE* line = FreeImage_GetScanLine(picture, height - 1 - y);
         for (size_t x = 0; x < static_cast<size_t>(width); ++x) {
-            line[x * 3 + FI_RGBA_RED] = rgb[x * 3];
-            line[x * 3 + FI_RGBA_GREEN] = rgb[x * 3 + 1];
-            line[x * 3 + FI_RGBA_BLUE] = rgb[x * 3 + 2];
+            line[x * n + FI_RGBA_RED] = row[x * n];
+            line[x * n + FI_RGBA_GREEN] = row[x * n + 1];
+            line[x * n + FI_RGBA_BLUE] = row[x * n + 2];
+            if (n == 4)
+                line[x * n + FI_RGBA_ALPHA] = row[x * n + 3];
         }
     }
 }
@@ -48,18 +50,20 @@ class CurrentTarget {
 
 } // namespace
 
-void write_png(const Path& path, int32_t width, int32_t height, const PixelRowSource& rows) {
+void write_png(const Path& path, int32_t width, int32_t height, const PixelRowSource& rows,
+               PngChannels channels) {
+    const size_t n = static_cast<size_t>(channels);
     if (width < 1 || height < 1)
         throw FileOpenException(
             Format("cannot write '{0}': the picture is empty ({1} x {2})", path.to_string(), width, height));
     AtomicFile out(path, MissingFolder::REFUSE);
     // FreeImage crashes when used before its start.
     start_picture_library();
-    Bitmap picture(FreeImage_Allocate(width, height, 24));
+    Bitmap picture(FreeImage_Allocate(width, height, static_cast<int>(n * 8)));
     if (!picture)
         throw FileOpenException(Format("cannot write '{0}': no memory for a {1} x {2} picture",
                                        out.target_path(), width, height));
-    fill(picture.get(), width, height, rows);
+    fill(picture.get(), width, height, rows, n);
     FreeImageIO io = file_image_io();
     if (!FreeImage_SaveToHandle(FIF_PNG, picture.get(), &io, file_image_handle(out.file()), 0))
         throw FileOpenException(Format("cannot write '{0}': the PNG encoder failed", out.target_path()));
