@@ -128,8 +128,8 @@ GamepadMapping gamepad_mapping(const JoypadState& pad) {
     return {MappingProblem::NONE, String(line)};
 }
 
-String gamepad_mapping_text(const Input& input, const String& comment, String& problems) {
-    String text = comment + String("\n");
+String gamepad_mapping_lines(const Input& input, String& problems) {
+    String text;
     for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
         GamepadMapping mapping = gamepad_mapping(input.joypads[p]);
         if (mapping.problem == MappingProblem::NONE)
@@ -142,9 +142,8 @@ String gamepad_mapping_text(const Input& input, const String& comment, String& p
 
 bool save_gamepad_mappings(const Input& input) {
     String problems;
-    String text = gamepad_mapping_text(
-        input, String("# Gamepad mappings of the pads bound in Bindwell (SDL_GameControllerDB lines)"),
-        problems);
+    String text = String("# Gamepad mappings of the pads bound in Bindwell (SDL_GameControllerDB lines)\n") +
+                  gamepad_mapping_lines(input, problems);
     debug_out << problems;
     try {
         AtomicFile::write_all(Path(GAMEPAD_MAPPINGS_FILE), text.to_utf8());

@@ -38,13 +38,13 @@ struct GamepadMapping {
 // each table button gives the element of its lowest bound input.
 GamepadMapping gamepad_mapping(const JoypadState& pad);
 
-// The mapping file's text: the comment line, then the line of each of the
-// eight slots that has one, in slot order. Each slot with bindings but no
-// line adds "Joypad{p}: PROBLEM" to problems, one per line.
-String gamepad_mapping_text(const Input& input, const String& comment, String& problems);
+// The mapping line of each of the eight slots that has one, in slot order,
+// each ending in a newline. Each slot with bindings but no line adds
+// "Joypad{p}: PROBLEM" and a newline to problems.
+String gamepad_mapping_lines(const Input& input, String& problems);
 
-// Writes the mappings of every slot (gamepad_mapping_text) to
-// GAMEPAD_MAPPINGS_FILE, replacing it atomically, with each slot's problem on
+// Writes a comment line and the mappings of every slot (gamepad_mapping_lines)
+// to GAMEPAD_MAPPINGS_FILE, replacing it atomically, with each slot's problem on
 // the debug output. Returns whether the file was written; on failure the
 // reason goes to the debug output and the old file stays.
 bool save_gamepad_mappings(const Input& input);
