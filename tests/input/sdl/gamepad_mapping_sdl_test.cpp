@@ -117,7 +117,10 @@ TEST_F(SdlPad, EachInputSetAloneLightsExactlyTheElementsItsBindingsGiveIt) {
     GamepadMapping mapping = gamepad_mapping(pad);
     ASSERT_EQ(mapping.problem, MappingProblem::NONE) << mapping.text.to_utf8();
 
-    ASSERT_EQ(SDL_GameControllerAddMapping(mapping.text.to_utf8().c_str()), 1) << SDL_GetError();
+    // Read as SDL reads a mapping file: the comment line is skipped, the line added.
+    const std::string file = "# a comment, as the mapping file starts\n" + mapping.text.to_utf8() + "\n";
+    ASSERT_EQ(SDL_GameControllerAddMappingsFromRW(SDL_RWFromConstMem(file.data(), int(file.size())), 1), 1)
+        << SDL_GetError();
     ASSERT_TRUE(SDL_IsGameController(index_)) << mapping.text.to_utf8();
     controller_ = SDL_GameControllerOpen(index_);
     ASSERT_NE(controller_, nullptr) << SDL_GetError();
