@@ -3,8 +3,9 @@
 #include "lum/app/frame/frame_state.hpp"
 #include "lum/app/frame/main_loop.hpp"
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/renderer.hpp"
 #include "lum/graphics/font/text_palette.hpp"
+#include "lum/graphics/renderer.hpp"
+#include "lum/input/gamepad_mapping.hpp"
 #include "lum/input/input.hpp"
 #include "lum/input/joypad_map.hpp"
 #include "lum/input/key_code.hpp"
@@ -27,6 +28,8 @@ constexpr int32_t PAD_HEADER_ROW = 5;
 constexpr int32_t PAD_RULE_ROW = 6;
 // The first of the table's twelve rows.
 constexpr int32_t TABLE_TOP = 7;
+// Which buttons one input answered, after a configuration.
+constexpr int32_t SHARED_ROW = 19;
 constexpr int32_t COUNT_ROW = 20;
 constexpr int32_t STATUS_ROW = 21;
 // The name of the pad being configured.
@@ -134,6 +137,27 @@ void Bindwell::show_pad_name(int32_t pad) {
     put((31 - name.length()) / 2, PAD_NAME_ROW, name);
 }
 
+void Bindwell::show_shared_inputs(int32_t pad) {
+    String groups;
+    for (int32_t i = 0; i < JoypadState::MAX_INPUTS; ++i) {
+        String names;
+        int32_t count = 0;
+        for (const Row& row : rows) {
+            if ((map_[pad][row.logical] >> i & 1u) == 0)
+                continue;
+            names += String(count++ == 0 ? "" : ", ") + String(row.name);
+        }
+        if (count > 1)
+            groups += (groups.empty() ? String() : String("; ")) + names;
+    }
+    String text = groups.empty() ? String() : String("SAME INPUT: ") + groups;
+    if (text.length() > NAME_WIDTH)
+        text = text.substr(0, NAME_WIDTH);
+    screen_.current_colour = COLOUR_CURRENT;
+    put(0, SHARED_ROW, BLANK_ROW);
+    put((31 - text.length()) / 2, SHARED_ROW, text);
+}
+
 void Bindwell::draw_connections() {
     const Input& hub = *input;
     screen_.current_page = 3;
@@ -232,6 +256,7 @@ Bindwell::Answer Bindwell::wait_for_press(int32_t pad, int32_t* input_index) {
 }
 
 void Bindwell::configure(int32_t pad) {
+    put(0, SHARED_ROW, BLANK_ROW);
     draw_pad_column(pad, -1, false);
     show_pad_name(pad);
     screen_.current_colour = COLOUR_BOUND;
@@ -263,6 +288,7 @@ void Bindwell::configure(int32_t pad) {
         return;
     }
     show_status(store_bindings(pad) ? "CONFIG SAVED!" : "SAVE FAILED!");
+    show_shared_inputs(pad);
 }
 
 bool Bindwell::store_bindings(int32_t pad) {
@@ -279,7 +305,10 @@ bool Bindwell::store_bindings(int32_t pad) {
     JoypadState& joypad = input->joypads[pad];
     for (int32_t i = 0; i < JoypadState::MAX_INPUTS; ++i)
         joypad.bindings[i] = InputBinding{pad, static_cast<uint32_t>(masks[i])};
-    return save_joypad_map(*input);
+    bool saved = save_joypad_map(*input);
+    // Reports its own failure; the joypad file is written first, so it never costs that.
+    save_gamepad_mappings(*input);
+    return saved;
 }
 
 } // namespace lum

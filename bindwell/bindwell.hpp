@@ -49,10 +49,14 @@ class Bindwell : public App {
     void draw_pad_column(int32_t pad, int32_t current, bool live);
     // Puts the name of joypad pad's device centred on its row; a blank row for pad -1.
     void show_pad_name(int32_t pad);
+    // Puts on the row below the table which buttons of joypad pad share one
+    // input ("SAME INPUT: A, B"), or blanks it when none do.
+    void show_shared_inputs(int32_t pad);
     void configure(int32_t pad);
     // Runs frames until joypad pad has a new press (its number in *input) or a key ends the wait.
     Answer wait_for_press(int32_t pad, int32_t* input);
-    // Rebuilds the joypad's 40 bindings from the table and saves them.
+    // Rebuilds the joypad's 40 bindings from the table and saves them, with
+    // the gamepad mappings beside them; returns whether the bindings were saved.
     bool store_bindings(int32_t pad);
 
     TextScreen screen_;

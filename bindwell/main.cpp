@@ -34,6 +34,7 @@ Keys:
 Files, under the folder it was started from (the home folder when it is
 started from a desktop menu):
   Save/joypad.yaml      the joypad bindings it writes
+  Save/gamecontrollerdb.txt  the same bindings as SDL/GLFW gamepad mappings
   Save/keyboard.yaml    the keyboard bindings (the defaults are written when missing)
   debuglog-*.txt        the debug log
 Screenshots go to the desktop folder as halvane-screenshot-YYYYMMDD-HHMMSS.png.

@@ -11,6 +11,7 @@ packages=(
   libopenal-dev libgl-dev libgl1-mesa-dri
   xvfb xauth xdotool x11-utils
   desktop-file-utils appstream dpkg-dev file
+  libsdl2-dev
 )
 if [ "${1:-}" = "--fuzz" ]; then
   packages+=(libclang-rt-14-dev)

@@ -114,6 +114,8 @@ void attach_joypad(JoypadState& pad, int32_t id, int32_t buttons, uint32_t conne
     pad.reserved = 0;
     pad.guid = platform::joystick_guid(id);
     pad.name = platform::joystick_name(id);
+    int32_t hats = platform::joystick_hat_count(id);
+    pad.layout = {true, pad.axis_count, std::max(0, buttons - 4 * hats), hats};
     pad.connection = connection;
     pad.connected = true;
     pad.claimed = true;
@@ -230,7 +232,8 @@ void enumerate_joypads(Input& input) {
         int32_t buttons = platform::joystick_button_count(id);
         if (buttons == 0 || count == Input::MAX_JOYPADS)
             continue;
-        found[count++] = {id, buttons, connection, platform::joystick_guid(id), platform::joystick_name(id), false};
+        found[count++] = {id,   buttons, connection, platform::joystick_guid(id), platform::joystick_name(id),
+                          false};
     }
     // Pads known by their identity first, so that no other pad takes their slots.
     for (int32_t k = 0; k < count; ++k) {

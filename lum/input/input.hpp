@@ -29,6 +29,17 @@ struct PlayerInput {
     int32_t last_pressed = 0;
 };
 
+// A pad's inputs as the platform reports them: its axes, its real buttons and
+// its hats (whose four buttons each follow the real ones). A value the joypad
+// document gave that is not a whole number is kept as -1.
+struct JoypadLayout {
+    // False when neither the platform nor the document gave one.
+    bool known = false;
+    int64_t axes = 0;
+    int64_t buttons = 0;
+    int64_t hats = 0;
+};
+
 // One registered joypad. Axis k gives the physical inputs 2k (below -0.5) and
 // 2k + 1 (above 0.5); button j is input 2 * axis_count + j.
 struct JoypadState {
@@ -58,6 +69,9 @@ struct JoypadState {
     // joypad document records it; an empty guid means none.
     String guid;
     String name;
+    // The layout of the slot's pad, as the platform reports it or as the
+    // joypad document records it.
+    JoypadLayout layout;
     // The platform's number for the pad's connection (platform::joystick_connection).
     uint32_t connection = 0;
 

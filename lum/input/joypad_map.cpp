@@ -7,6 +7,8 @@
 #include "lum/text/format.hpp"
 
 #include <array>
+#include <charconv>
+#include <string>
 
 namespace lum {
 
@@ -30,6 +32,26 @@ void bind_joypad(JoypadState& pad, int32_t p, const Var& entry) {
         pad.bindings[i] = {p, masks[i]};
 }
 
+// A layout value of a Devices record: a whole number, else -1 (missing, a
+// list or a hash, or other text).
+int64_t layout_value(const Var& record, const char* key) {
+    if (!record.has(key) || !record[key].is_scalar())
+        return -1;
+    std::string text = record[key].to_string().to_utf8();
+    int64_t v = -1;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || end != text.data() + text.size())
+        return -1;
+    return v;
+}
+
+JoypadLayout recorded_layout(const Var& record) {
+    if (!record.has("Axes") && !record.has("Buttons") && !record.has("Hats"))
+        return {};
+    return {true, layout_value(record, "Axes"), layout_value(record, "Buttons"),
+            layout_value(record, "Hats")};
+}
+
 } // namespace
 
 JoypadIdentity recorded_identity(const Var& document, int32_t slot) {
@@ -40,7 +62,7 @@ JoypadIdentity recorded_identity(const Var& document, int32_t slot) {
     const Var& name = entry["Name"];
     if (!guid.is_scalar() || !name.is_scalar() || guid.to_string().empty())
         return {};
-    return {guid.to_string(), name.to_string()};
+    return {guid.to_string(), name.to_string(), recorded_layout(entry)};
 }
 
 void bind_joypads(Input& input, const Var& document, int32_t pad_count) {
@@ -56,6 +78,7 @@ void load_joypad_map(Input& input) {
         JoypadIdentity identity = read_whole ? recorded_identity(document, p) : JoypadIdentity{};
         input.joypads[p].guid = std::move(identity.guid);
         input.joypads[p].name = std::move(identity.name);
+        input.joypads[p].layout = identity.layout;
     }
     enumerate_joypads(input);
     if (read.status == DocumentStatus::UNPARSABLE)
@@ -83,6 +106,11 @@ bool save_joypad_map(const Input& input) {
         Var& record = document[JOYPAD_DEVICES_KEY][joypad_key(p)];
         record["GUID"].set_string(pad.guid);
         record["Name"].set_string(pad.name);
+        if (!pad.layout.known)
+            continue;
+        record["Axes"] = Value(pad.layout.axes);
+        record["Buttons"] = Value(pad.layout.buttons);
+        record["Hats"] = Value(pad.layout.hats);
     }
     for (int32_t p = 0; p < Input::MAX_JOYPADS; ++p) {
         String key = joypad_key(p);

@@ -16,6 +16,8 @@ struct JoypadIdentity {
     // Empty when the document records no identity for the slot.
     String guid;
     String name;
+    // Not known when the record has none of Axes, Buttons and Hats.
+    JoypadLayout layout;
 };
 
 // Reads "Save/joypad.yaml", takes the identities it records as the slots'
@@ -27,7 +29,8 @@ void load_joypad_map(Input& input);
 
 // The identity that document's "Devices" entry records for slot: a hash under
 // "Joypad{slot}" with GUID and Name as text and a GUID that is not empty.
-// Anything else there gives no identity.
+// Anything else there gives no identity. The record's Axes, Buttons and Hats,
+// when it has any of them, give the layout.
 JoypadIdentity recorded_identity(const Var& document, int32_t slot);
 
 // Binds joypads 0 to pad_count - 1 to their players from document: under
@@ -35,7 +38,7 @@ JoypadIdentity recorded_identity(const Var& document, int32_t slot);
 // input of those pads is bound, those the document does not list with no bits.
 void bind_joypads(Input& input, const Var& document, int32_t pad_count);
 
-// Writes the identity of every slot that has one (under "Devices") and the
+// Writes the identity and layout of every slot that has one (under "Devices") and the
 // bindings of all eight joypad slots to "Save/joypad.yaml", replacing it
 // atomically, and prints each bound input on the debug output.
 // Returns whether the file was written; on failure the reason goes to the

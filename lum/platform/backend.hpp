@@ -45,6 +45,7 @@ class Backend {
     virtual bool joystick_present(int id) = 0;
     virtual int joystick_axis_count(int id) = 0;
     virtual int joystick_button_count(int id) = 0;
+    virtual int joystick_hat_count(int id) = 0;
     virtual int read_joystick_axes(int id, float* axes, int count) = 0;
     virtual int read_joystick_buttons(int id, uint8_t* buttons, int count) = 0;
     virtual String joystick_name(int id) = 0;

@@ -16,6 +16,10 @@ bool joystick_present(int id);
 int joystick_axis_count(int id);
 int joystick_button_count(int id);
 
+// Number of hats, whose buttons end joystick_button_count: four per hat, in
+// the order up, right, down, left; 0 when absent.
+int joystick_hat_count(int id);
+
 // Copies up to count axis values (-1..1) into axes; returns how many were copied.
 int read_joystick_axes(int id, float* axes, int count);
 

@@ -16,7 +16,7 @@ JoystickBank::Joystick* JoystickBank::find(int id) {
     return const_cast<Joystick*>(static_cast<const JoystickBank*>(this)->find(id));
 }
 
-void JoystickBank::plug(int id, const String& name, int axes, int buttons, const String& guid) {
+void JoystickBank::plug(int id, const String& name, int axes, int buttons, const String& guid, int hats) {
     if (id < 0 || id >= JOYSTICK_COUNT)
         return;
     Joystick& j = joysticks_[id];
@@ -25,7 +25,8 @@ void JoystickBank::plug(int id, const String& name, int axes, int buttons, const
     j.name = name;
     j.guid = guid.empty() ? guid_from_name(name) : guid;
     j.axes.assign(std::max(0, axes), 0.0f);
-    j.buttons.assign(std::max(0, buttons), 0);
+    j.hats = std::max(0, hats);
+    j.buttons.assign(std::max(0, buttons) + 4 * j.hats, 0);
     j.tapped.assign(j.buttons.size(), 0);
 }
 
@@ -64,6 +65,11 @@ int JoystickBank::axis_count(int id) const {
 int JoystickBank::button_count(int id) const {
     const Joystick* j = find(id);
     return j ? static_cast<int>(j->buttons.size()) : 0;
+}
+
+int JoystickBank::hat_count(int id) const {
+    const Joystick* j = find(id);
+    return j ? j->hats : 0;
 }
 
 int JoystickBank::read_axes(int id, float* axes, int count) const {

@@ -16,8 +16,9 @@ class JoystickBank {
   public:
     // Connects joystick id (replacing what was there, as a new connection) with
     // every axis at 0 and every button up; ids outside 0..JOYSTICK_COUNT - 1 are
-    // ignored. An empty guid is made from the name (guid_from_name).
-    void plug(int id, const String& name, int axes, int buttons, const String& guid = String());
+    // ignored. An empty guid is made from the name (guid_from_name). Each hat
+    // adds four buttons after the others (up, right, down, left), as GLFW has them.
+    void plug(int id, const String& name, int axes, int buttons, const String& guid = String(), int hats = 0);
     // Disconnects it; its buttons and axes are gone with it, taps included.
     void unplug(int id);
     // Sets an axis of a connected joystick, clamped to -1..1; false when there
@@ -28,7 +29,9 @@ class JoystickBank {
 
     bool present(int id) const;
     int axis_count(int id) const;
+    // Every button, the hats' four each included.
     int button_count(int id) const;
+    int hat_count(int id) const;
     int read_axes(int id, float* axes, int count) const;
     // Also forgets the taps of the buttons it copied.
     int read_buttons(int id, uint8_t* buttons, int count);
@@ -46,6 +49,7 @@ class JoystickBank {
         std::vector<float> axes;
         std::vector<uint8_t> buttons;
         std::vector<uint8_t> tapped;
+        int hats = 0;
     };
     const Joystick* find(int id) const;
     Joystick* find(int id);

@@ -110,6 +110,9 @@ int joystick_axis_count(int id) {
 int joystick_button_count(int id) {
     return backend().joystick_button_count(id);
 }
+int joystick_hat_count(int id) {
+    return backend().joystick_hat_count(id);
+}
 int read_joystick_axes(int id, float* axes, int count) {
     return backend().read_joystick_axes(id, axes, count);
 }

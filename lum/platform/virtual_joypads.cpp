@@ -148,6 +148,15 @@ void VirtualJoypads::run(std::string_view line) {
         std::optional<int> buttons = axes ? whole(w.words[3], "button count", 0, MAX_BUTTONS) : std::nullopt;
         if (buttons)
             bank_.plug(*id, String(std::string(w.rest(4))), *axes, *buttons);
+    } else if (command == "hats") {
+        if (n != 3)
+            return usage("ID HATS");
+        std::optional<int> id = plugged();
+        std::optional<int> hats = id ? whole(w.words[2], "hat count", 0, MAX_HATS) : std::nullopt;
+        if (!hats)
+            return;
+        int buttons = bank_.button_count(*id) - 4 * bank_.hat_count(*id);
+        bank_.plug(*id, bank_.name(*id), bank_.axis_count(*id), buttons, bank_.guid(*id), *hats);
     } else if (command == "unplug") {
         if (n != 2)
             return usage("ID");

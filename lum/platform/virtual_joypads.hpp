@@ -15,15 +15,19 @@ inline constexpr const char* VIRTUAL_JOYPADS_VARIABLE = "LUM_VIRTUAL_JOYPADS";
 // The joysticks a virtual-joypad file describes, built from its bytes as they
 // arrive; it does no I/O of its own. One command per line, words separated by
 // blanks; empty lines and lines whose first word starts with "#" are skipped:
-//   plug ID AXES BUTTONS [NAME]   unplug ID
+//   plug ID AXES BUTTONS [NAME]   hats ID HATS   unplug ID
 //   press ID BUTTON   release ID BUTTON   axis ID AXIS VALUE
-// with ID 0..15, AXES 0..8, BUTTONS 0..32, buttons and axes counted from 0 and
-// VALUE -1..1. plug connects a joystick at rest (again if it was plugged);
-// NAME is the rest of the line. A bad line is reported and skipped.
+// with ID 0..15, AXES 0..8, BUTTONS 0..32, HATS 0..4, buttons and axes counted
+// from 0 and VALUE -1..1. plug connects a joystick at rest (again if it was
+// plugged); NAME is the rest of the line, so it may start with a number, and
+// the hat count has a command of its own: hats connects a plugged joystick
+// afresh with HATS hats, whose buttons (up, right, down, left each) follow
+// its BUTTONS. A bad line is reported and skipped.
 class VirtualJoypads {
   public:
     static constexpr int MAX_AXES = 8;
     static constexpr int MAX_BUTTONS = 32;
+    static constexpr int MAX_HATS = 4;
     // Longer lines are reported and skipped without being kept.
     static constexpr size_t MAX_LINE = 4096;
 

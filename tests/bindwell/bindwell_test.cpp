@@ -20,7 +20,10 @@ const std::vector<int> EXAMPLE_BUTTONS = {12, 13, 14, 15, 2, 1, 3, 0, 4, 5, 8, 9
 const char* const PAD_A_GUID = "030000005e0400008e02000014010000";
 const std::string PAD_A_DEVICES = "Devices: \n"
                                   "  Joypad0: \n"
+                                  "    Axes: 0\n"
+                                  "    Buttons: 16\n"
                                   "    GUID: 030000005e0400008e02000014010000\n"
+                                  "    Hats: 0\n"
                                   "    Name: \"Pad A\"\n";
 
 // Column of joypad 1 as the table shows it, rows LEFT to START: inputs

@@ -62,7 +62,8 @@ TEST_F(BindwellRun, APadPluggedAfterStartIsConfiguredLeavesWithItsBindingsShownA
     when("CONFIG SAVED!", [&] { backend.tap_key(platform::VK_RETURN); });
     when(prompt("LEFT"), look, 5);
     when(prompt("LEFT"), [&] { backend.connect_joystick(5, "Pad A", 0, 16, GUID_A); });
-    when(prompt("LEFT"), [&] { tap_button(6, 5); }, 3);
+    when(
+        prompt("LEFT"), [&] { tap_button(6, 5); }, 3);
     when(prompt("RIGHT"), [&] { backend.tap_key(platform::VK_ESCAPE); });
     when("ABORT", look);
     quit_on("ABORT");
@@ -97,7 +98,10 @@ TEST_F(BindwellRun, APadPluggedAfterStartIsConfiguredLeavesWithItsBindingsShownA
     // The saved document: the pad's record, then the design's listing byte for byte.
     EXPECT_EQ(folder.save_file("joypad.yaml"), "Devices: \n"
                                                "  Joypad0: \n"
+                                               "    Axes: 0\n"
+                                               "    Buttons: 16\n"
                                                "    GUID: 030000005e0400008e02000014010000\n"
+                                               "    Hats: 0\n"
                                                "    Name: \"Pad A\"\n" +
                                                    input_sample("joypad0.yaml"));
 }

@@ -1,7 +1,7 @@
 #include "support/input_fixture.hpp"
 
-#include "lum/error/exception.hpp"
 #include "lum/data/path.hpp"
+#include "lum/error/exception.hpp"
 #include "lum/input/joypad_map.hpp"
 
 #include <gtest/gtest.h>
@@ -238,11 +238,15 @@ TEST(JoypadMap, ADevicesEntryThatIsNotAsDescribedCostsItsSlotTheIdentityAndNothi
     const std::string long_name(100000, 'n');
     std::string thousand = "Devices: \n";
     for (int p = 999; p >= 0; --p)
-        thousand += "  Joypad" + std::to_string(p) + ": \n    GUID: g" + std::to_string(p) + "\n    Name: n\n";
+        thousand +=
+            "  Joypad" + std::to_string(p) + ": \n    GUID: g" + std::to_string(p) + "\n    Name: n\n";
     struct Case {
         std::string devices;
         std::string guid;
         std::string name;
+        // The record's Axes, Buttons and Hats as read and saved again; empty
+        // for a record without them, which is saved without them.
+        std::string layout = {};
     };
     const Case cases[] = {
         {"Devices: 5\n", "", ""},
@@ -254,9 +258,15 @@ TEST(JoypadMap, ADevicesEntryThatIsNotAsDescribedCostsItsSlotTheIdentityAndNothi
         {"Devices: \n  Joypad0: \n    GUID: 0300\n    Name: \n      first: Pad\n", "", ""},
         {"Devices: \n  Joypad0: \n    GUID: \"\"\n    Name: Pad\n", "", ""},
         {"Devices: \n  Joypad00: \n    GUID: 0300\n    Name: Pad\n", "", ""},
-        {"Devices: \n  Joypad0: \n    GUID: 0300\n    Name: \"Pad \\u00e9\"\n    Extra: 1\n", "0300", "Pad \xc3\xa9"},
+        {"Devices: \n  Joypad0: \n    GUID: 0300\n    Name: \"Pad \\u00e9\"\n    Extra: 1\n", "0300",
+         "Pad \xc3\xa9"},
         {"Devices: \n  Joypad0: \n    GUID: 0300\n    Name: " + long_name + "\n", "0300", long_name},
         {thousand, "g0", "n"},
+        {"Devices: \n  Joypad0: \n    Axes: 2\n    Buttons: 12\n    GUID: 0300\n    Hats: 1\n    Name: Pad\n",
+         "0300", "Pad", "2 12 1"},
+        // A layout that is not as described is kept for the mapping to refuse.
+        {"Devices: \n  Joypad0: \n    Buttons: x\n    GUID: 0300\n    Hats: 65\n    Name: Pad\n", "0300",
+         "Pad", "-1 -1 65"},
     };
     for (const Case& c : cases) {
         ScriptedPlatform platform;
@@ -269,6 +279,12 @@ TEST(JoypadMap, ADevicesEntryThatIsNotAsDescribedCostsItsSlotTheIdentityAndNothi
         EXPECT_EQ(hub->joypads[0].name.to_utf8(), c.name) << shown;
         EXPECT_EQ(hub->joypads[0].bindings[2].bits, bit(lum::BUTTON_A)) << shown;
         EXPECT_EQ(hub->joypads[0].bindings[2].player, 0) << shown;
+        auto layout_text = [](const lum::JoypadLayout& l) {
+            return l.known ? std::to_string(l.axes) + " " + std::to_string(l.buttons) + " " +
+                                 std::to_string(l.hats)
+                           : std::string();
+        };
+        EXPECT_EQ(layout_text(hub->joypads[0].layout), c.layout) << shown;
         // With no pad connected, a save keeps the record and the bindings.
         ASSERT_TRUE(lum::save_joypad_map(*hub));
         lum::Var saved;
@@ -276,6 +292,9 @@ TEST(JoypadMap, ADevicesEntryThatIsNotAsDescribedCostsItsSlotTheIdentityAndNothi
         lum::JoypadIdentity again = lum::recorded_identity(saved, 0);
         EXPECT_EQ(again.guid.to_utf8(), c.guid) << shown;
         EXPECT_EQ(again.name.to_utf8(), c.name) << shown;
+        EXPECT_EQ(layout_text(again.layout), c.layout) << shown;
+        const lum::Var& devices = saved["Devices"];
+        EXPECT_EQ(devices["Joypad0"].has("Axes"), !c.layout.empty()) << shown;
         EXPECT_EQ(saved["Joypad0"]["A"][0].to_int64(), 2) << shown;
         EXPECT_EQ(saved["Devices"].hash().size(), c.guid == "g0" ? 8u : c.guid.empty() ? 0u : 1u) << shown;
     }

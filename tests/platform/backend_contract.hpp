@@ -186,6 +186,7 @@ TYPED_TEST_P(BackendContract, JoysticksReadIntoCallerBuffersUpToTheCountAsked) {
     ASSERT_TRUE(joystick_present(1));
     EXPECT_EQ(joystick_axis_count(1), 4);
     EXPECT_EQ(joystick_button_count(1), 12);
+    EXPECT_EQ(joystick_hat_count(1), 0);
     EXPECT_EQ(joystick_name(1), String("Pad"));
     this->driver.set_axis(1, 2, -0.5f);
     this->driver.set_button(1, 11, true);

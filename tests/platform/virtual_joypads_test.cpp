@@ -16,7 +16,8 @@ struct Pads {
     VirtualJoypads pads{"pads.txt", [this](const std::string& r) { reports.push_back(r); }};
 
     // Joystick id as one line: its name, then its axes and its buttons as
-    // read now (reading forgets the taps); "-" when it is not plugged.
+    // read now (reading forgets the taps), then its hats when it has any; "-"
+    // when it is not plugged.
     std::string read(int id) {
         JoystickBank& bank = pads.joysticks();
         if (!bank.present(id))
@@ -34,6 +35,8 @@ struct Pads {
         s += " ";
         for (int i = 0, n = bank.read_buttons(id, buttons, VirtualJoypads::MAX_BUTTONS); i < n; ++i)
             s += static_cast<char>('0' + buttons[i]);
+        if (bank.hat_count(id) > 0)
+            s += " hats " + std::to_string(bank.hat_count(id));
         return s;
     }
 };
@@ -67,6 +70,10 @@ TEST(VirtualJoypads, CommandsTakeEffectOnceTheirLineIsComplete) {
         {"plug 15 8 32\nplug 0 0 0\n", 15,
          "'' 0.00 0.00 0.00 0.00 0.00 0.00 0.00 0.00 00000000000000000000000000000000"},
         {"", 0, "'' "},
+        // A hat's four buttons (up, right, down, left) follow the real ones;
+        // hats plugs the pad afresh and keeps its name.
+        {"plug 3 1 2 Hat Pad\npress 3 1\nhats 3 1\npress 3 3\n", 3, "'Hat Pad' 0.00 000100 hats 1"},
+        {"hats 3 2\nhats 3 0\n", 3, "'Hat Pad' 0.00 00"},
     };
     Pads p;
     for (const Step& s : steps) {
@@ -93,6 +100,9 @@ TEST(VirtualJoypads, EachBadLineIsReportedWithItsNumberAndSkipped) {
         {"plug 1 1.5 2", "\"1.5\" is not a whole number"},
         {"plug 1 1 33 Pad", "button count 33 is out of range (0 to 32)"},
         {"plug +1 1 1", "\"+1\" is not a whole number"},
+        {"hats 0", "\"hats\" needs ID HATS"},
+        {"hats 0 5", "hat count 5 is out of range (0 to 4)"},
+        {"hats 9 1", "joystick 9 is not plugged"},
         {"unplug", "\"unplug\" needs ID"},
         {"unplug 0 1", "\"unplug\" needs ID"},
         {"unplug 5", "joystick 5 is not plugged"},

@@ -105,8 +105,8 @@ TEST(LumtoolBindings, FailuresSayWhatAndWhere) {
         {{folder + "/Save/joypad.yaml"},
          1,
          "lumtool: cannot open '" + folder + "/Save/joypad.yaml': Not a directory\n"},
-        {{"a", "b"}, 2, "lumtool: more than one DIR given (usage: lumtool bindings [DIR])\n"},
-        {{"--all"}, 2, "lumtool: unknown option '--all' (usage: lumtool bindings [DIR])\n"},
+        {{"a", "b"}, 2, "lumtool: more than one DIR given (usage: lumtool bindings [--sdl] [DIR])\n"},
+        {{"--all"}, 2, "lumtool: unknown option '--all' (usage: lumtool bindings [--sdl] [DIR])\n"},
     };
     for (const Case& c : cases) {
         RunResult run = lumtool_bindings(c.args);
@@ -123,4 +123,39 @@ TEST(LumtoolBindings, FailuresSayWhatAndWhere) {
     EXPECT_EQ(run.stderr_text.rfind("lumtool: cannot parse '" + folder + "/Save/joypad.yaml': ", 0), 0u)
         << run.stderr_text;
     EXPECT_EQ(dir.listing(), "Save");
+}
+
+TEST(LumtoolBindings, SdlPrintsTheMappingLineOfEachBoundPadWithALayoutAndSaysWhyOthersHaveNone) {
+    TempFolder dir;
+    std::filesystem::create_directory(dir.path() / "Save");
+    // Slot 0: one axis (inputs 0, 1), four buttons (2 to 5), a hat (6 to 9);
+    // slot 1 an older record without a layout; slot 2 a layout out of range;
+    // slot 3 two axes and two buttons; slot 4 a layout and nothing bound.
+    dir.write(
+        "Save/joypad.yaml",
+        "Devices:\n"
+        "  Joypad0: {Axes: 1, Buttons: 4, GUID: 0300000034120000cdab000001000000, Hats: 1, Name: 'Pad,One'}\n"
+        "  Joypad1: {GUID: 050000004c050000cc09000000810000, Name: Old}\n"
+        "  Joypad2: {Axes: 0, Buttons: 65, GUID: 030000005e0400008e02000014010000, Hats: 0, Name: Big}\n"
+        "  Joypad3: {Axes: 2, Buttons: 2, GUID: 030000005e0400008e02000014010000, Hats: 0, Name: Two}\n"
+        "  Joypad4: {Axes: 2, Buttons: 2, GUID: 030000005e0400008e02000014010000, Hats: 0, Name: Idle}\n"
+        "Joypad0:\n  Left: [9]\n  A: [5, 2]\n  Start: [1]\n  C: [3]\n"
+        "Joypad1:\n  A: [2]\n"
+        "Joypad2:\n  A: [2]\n"
+        "Joypad3:\n  B: [4]\n  Y: [0]\n");
+    std::string before = dir.listing();
+
+    RunResult run = lumtool_bindings({"--sdl", dir.path().string()});
+    EXPECT_EQ(run.exit_status, 0) << run.stderr_text;
+    EXPECT_EQ(run.stdout_text,
+              "0300000034120000cdab000001000000,Pad One,dpleft:h0.8,a:b0,start:+a0,platform:Linux,\n"
+              "030000005e0400008e02000014010000,Two,b:b0,y:-a0,platform:Linux,\n");
+    const std::string file = dir.path().string() + "/Save/joypad.yaml: ";
+    EXPECT_EQ(std::count(run.stderr_text.begin(), run.stderr_text.end(), '\n'), 2) << run.stderr_text;
+    EXPECT_NE(run.stderr_text.find("lumtool: " + file + "Joypad1: the record has no layout"),
+              std::string::npos)
+        << run.stderr_text;
+    EXPECT_NE(run.stderr_text.find("lumtool: " + file + "Joypad2: the layout is not"), std::string::npos)
+        << run.stderr_text;
+    EXPECT_EQ(dir.listing(), before);
 }

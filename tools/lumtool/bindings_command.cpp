@@ -1,5 +1,6 @@
 // lumtool bindings: the keyboard and joypad bindings a game started in DIR
-// would use, read with the engine's own loaders. Nothing is written.
+// would use, read with the engine's own loaders; with --sdl, the gamepad
+// mapping lines of DIR's joypads instead. Nothing is written.
 
 #include "command.hpp"
 
@@ -7,6 +8,7 @@
 #include "lum/data/path.hpp"
 #include "lum/error/exception.hpp"
 #include "lum/input/binding_document.hpp"
+#include "lum/input/gamepad_mapping.hpp"
 #include "lum/input/joypad_map.hpp"
 #include "lum/input/key_code.hpp"
 #include "lum/input/keyboard_map.hpp"
@@ -128,6 +130,34 @@ std::string listing(const std::string& folder) {
     return text;
 }
 
+// The mapping line of each slot of DIR's joypad document that has one, as
+// Bindwell writes them; what keeps a bound slot from having one goes to
+// standard error, a line per slot.
+std::string sdl_lines(const std::string& folder) {
+    std::string joypad_name = folder + lum::JOYPAD_MAP_FILE;
+    lum::Var joypads;
+    if (!read_document(joypad_name, joypads)) {
+        complain(joypad_name + " is missing: no joypad is bound");
+        return "";
+    }
+    auto hub = std::make_unique<lum::Input>();
+    for (int32_t p = 0; p < lum::Input::MAX_JOYPADS; ++p) {
+        lum::JoypadIdentity identity = lum::recorded_identity(joypads, p);
+        hub->joypads[p].guid = identity.guid;
+        hub->joypads[p].name = identity.name;
+        hub->joypads[p].layout = identity.layout;
+    }
+    lum::bind_joypads(*hub, joypads, lum::Input::MAX_JOYPADS);
+    lum::String problems;
+    std::string lines = lum::gamepad_mapping_lines(*hub, problems).to_utf8();
+    std::string text = problems.to_utf8();
+    for (size_t start = 0, end = 0; start < text.size(); start = end + 1) {
+        end = text.find('\n', start);
+        complain(joypad_name + ": " + text.substr(start, end - start));
+    }
+    return lines;
+}
+
 // The folder prefix for the binding files: DIR and a "/", or nothing for the
 // current directory.
 std::string folder_prefix(const std::string& dir) {
@@ -141,14 +171,19 @@ std::string folder_prefix(const std::string& dir) {
     return dir.back() == '/' ? dir : dir + "/";
 }
 
-int run_bindings(const std::vector<std::string>& args) {
+int run_bindings(const std::vector<std::string>& arguments) {
+    std::vector<std::string> args = arguments;
+    bool sdl = !args.empty() && args[0] == "--sdl";
+    if (sdl)
+        args.erase(args.begin());
     if (args.size() > 1)
         throw UsageError{"more than one DIR given"};
     if (!args.empty() && args[0].size() > 1 && args[0][0] == '-')
         throw UsageError{"unknown option '" + args[0] + "'"};
     std::string text;
     try {
-        text = listing(folder_prefix(args.empty() ? "" : args[0]));
+        std::string folder = folder_prefix(args.empty() ? "" : args[0]);
+        text = sdl ? sdl_lines(folder) : listing(folder);
     } catch (const Failure& f) {
         complain(f.message);
         return 1;
@@ -157,9 +192,11 @@ int run_bindings(const std::vector<std::string>& args) {
     return std::fflush(stdout) == 0 ? 0 : 1;
 }
 
-const Registration bindings_command({"bindings", "bindings [DIR]",
-                                     "print the key and joypad bindings a game in DIR would use",
-                                     run_bindings});
+const Registration
+    bindings_command({"bindings", "bindings [--sdl] [DIR]",
+                      "print the key and joypad bindings a game in DIR would use, or with --sdl "
+                      "the SDL gamepad mapping line of each bound joypad",
+                      run_bindings});
 
 } // namespace
 

@@ -204,6 +204,15 @@ int GlfwBackend::joystick_button_count(int id) {
     return count;
 }
 
+int GlfwBackend::joystick_hat_count(int id) {
+    if (virtual_pads_)
+        return virtual_pads_->joysticks().hat_count(id);
+    int count = 0;
+    if (joystick_present(id))
+        glfwGetJoystickHats(GLFW_JOYSTICK_1 + id, &count);
+    return count;
+}
+
 int GlfwBackend::read_joystick_axes(int id, float* axes, int count) {
     if (virtual_pads_)
         return virtual_pads_->joysticks().read_axes(id, axes, count);

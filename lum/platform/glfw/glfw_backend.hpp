@@ -47,6 +47,7 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     bool joystick_present(int id) override;
     int joystick_axis_count(int id) override;
     int joystick_button_count(int id) override;
+    int joystick_hat_count(int id) override;
     int read_joystick_axes(int id, float* axes, int count) override;
     int read_joystick_buttons(int id, uint8_t* buttons, int count) override;
     String joystick_name(int id) override;

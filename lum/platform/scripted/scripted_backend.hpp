@@ -53,8 +53,9 @@ class ScriptedBackend final : public Backend {
     // Joysticks (id 0..15): connect with a name and counts, then set states.
     // Without a guid, it is made from the name as for virtual devices. A button
     // pressed and released between two reads reads as down once.
-    void connect_joystick(int id, const String& name, int axes, int buttons, const String& guid = String()) {
-        joysticks_.plug(id, name, axes, buttons, guid);
+    void connect_joystick(int id, const String& name, int axes, int buttons, const String& guid = String(),
+                          int hats = 0) {
+        joysticks_.plug(id, name, axes, buttons, guid, hats);
     }
     void disconnect_joystick(int id) { joysticks_.unplug(id); }
     void set_joystick_axis(int id, int axis, float value) { joysticks_.set_axis(id, axis, value); }
@@ -110,6 +111,7 @@ class ScriptedBackend final : public Backend {
     bool joystick_present(int id) override { return joysticks_.present(id); }
     int joystick_axis_count(int id) override { return joysticks_.axis_count(id); }
     int joystick_button_count(int id) override { return joysticks_.button_count(id); }
+    int joystick_hat_count(int id) override { return joysticks_.hat_count(id); }
     int read_joystick_axes(int id, float* axes, int count) override {
         return joysticks_.read_axes(id, axes, count);
     }
