@@ -65,7 +65,9 @@ TEST(RealWindow, AWindowManagerCloseEndsTheAppWithTheCloseRecords) {
     DemoRun run;
     run.start();
     ASSERT_NO_FATAL_FAILURE(run.expect_window());
-    // Lets frames run before the close.
+    // Lets the main task's frames run before the close: the window shows
+    // before the boot has ended, which takes long on a loaded machine.
+    ASSERT_TRUE(run.shows("100 Begin Program"));
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     ASSERT_TRUE(run.close_window());
     ASSERT_NO_FATAL_FAILURE(run.expect_clean_end());
