@@ -3,13 +3,14 @@
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 PREFIX     ?= /usr/local
 CMAKE_FLAGS = -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps build run test test-unit test-gui test-asan bench fuzz format clean install package
+.PHONY: all deps build run test test-unit test-gui test-asan test-tsan bench fuzz format clean install package
 
 all: build
 
@@ -33,6 +34,12 @@ test-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUM_SANITIZE=ON -DLUM_BENCH=OFF >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@bash scripts/test.sh $(ASAN_BUILD)
+
+# The tests of the sound threads under ThreadSanitizer (not part of `make test`).
+test-tsan: deps
+	@cmake -S . -B $(TSAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DLUM_TSAN=ON -DLUM_BENCH=OFF >/dev/null
+	@cmake --build $(TSAN_BUILD) -j $(JOBS) --target test_audio
+	@cd $(TSAN_BUILD) && TSAN_OPTIONS="halt_on_error=1 suppressions=$(CURDIR)/tests/tsan.supp" ./tests/test_audio
 
 # Installs the utility and the engine under PREFIX (DESTDIR stages it).
 install: build

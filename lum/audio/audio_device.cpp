@@ -1,6 +1,7 @@
 #include "lum/audio/audio_device.hpp"
 
 #include "lum/audio/audio_monitor.hpp"
+#include "lum/audio/sound_wake.hpp"
 #include "lum/core/runtime_warning.hpp"
 #include "lum/error/exception.hpp"
 
@@ -83,7 +84,7 @@ void AudioDevice::open(Output output) {
     const ALfloat orientation[6] = {0, 0, -1, 0, 1, 0};
     alListenerfv(AL_ORIENTATION, orientation);
     if (silent_)
-        silent_clock_.start(device_);
+        silent_clock_.start(device_, [this] { return any_playing(); });
 
     // The groups keep their sizes: the monitor may be walking them already.
     group_a.by_index = true;
@@ -123,6 +124,16 @@ void AudioDevice::set_settings(const AudioSettings& settings) {
         alSourcef(s.source, AL_GAIN, gain(s));
         alSourcef(s.source, AL_PITCH, s.pitch * settings_.pitch);
     });
+}
+
+bool AudioDevice::any_playing() const {
+    for (const SourceGroup* group : {&group_a, &group_b}) {
+        for (const AudioSource& s : group->sources) {
+            if (play_state(s) == PlayState::PLAYING)
+                return true;
+        }
+    }
+    return false;
 }
 
 float AudioDevice::gain(const AudioSource& s) const {
@@ -170,6 +181,7 @@ void AudioDevice::start(AudioSource& s, Playback playback) const {
     alSourcePlay(s.source);
     mark_started(s);
     s.start_frame = current_frame();
+    sound_wake().ring();
 }
 
 AudioSource* AudioDevice::play_on_group(SourceGroup& group, uint32_t buffer, size_t index, Playback playback,
@@ -217,6 +229,7 @@ void AudioDevice::resume_all() {
         if (play_state(s) == PlayState::PAUSED) {
             alSourcePlay(s.source);
             s.state = SourceState::STARTED;
+            sound_wake().ring();
         } else if (s.state == SourceState::FOCUS_PAUSED) {
             // It had finished or was stopped meanwhile; left marked, it would
             // refuse every later start.

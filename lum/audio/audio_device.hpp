@@ -79,6 +79,8 @@ class AudioDevice {
     void open(Output output);
     void forget_sources();
     float gain(const AudioSource& s) const;
+    // True while a source of either group plays; safe on another thread.
+    bool any_playing() const;
 
     ALCdevice_struct* device_ = nullptr;
     ALCcontext_struct* context_ = nullptr;

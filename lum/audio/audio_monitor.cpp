@@ -1,6 +1,7 @@
 #include "lum/audio/audio_monitor.hpp"
 
 #include "lum/audio/audio_device.hpp"
+#include "lum/audio/sound_wake.hpp"
 #include "lum/audio/source_watch.hpp"
 
 #include <algorithm>
@@ -30,11 +31,16 @@ void delist(AudioMonitor* m) {
 void audio_monitor(const std::atomic<bool>& stop) {
     AudioDevice& device = audio_device();
     SourceWatch watch;
+    SoundWake& wake = sound_wake();
     while (!stop.load()) {
+        // Noted before the check: a start after it moves the count.
+        const uint64_t seen = wake.count();
         // Real time, not the platform clock: OpenAL plays in real time, and a
         // scripted clock belongs to the main thread.
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        watch.poll(device);
+        // With nothing sounding, only a start can give it something to tell.
+        if (!watch.poll(device))
+            wake.wait(seen, stop);
     }
 }
 
@@ -54,6 +60,7 @@ void AudioMonitor::stop() {
     if (!thread_.joinable())
         return;
     stop_ = true;
+    sound_wake().interrupt();
     thread_.join();
     delist(this);
 }

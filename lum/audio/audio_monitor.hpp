@@ -6,7 +6,8 @@
 namespace lum {
 
 // The monitor thread's body: every millisecond until stop is set, tells the
-// listeners which sources have finished.
+// listeners which sources have finished. While none sounds it sleeps until
+// sound_wake() rings; whoever sets stop interrupts that wake.
 void audio_monitor(const std::atomic<bool>& stop);
 
 // Owns the monitor thread. Start and stop it from the main thread.

@@ -1,5 +1,7 @@
 #include "lum/audio/silent_device.hpp"
 
+#include "lum/audio/sound_wake.hpp"
+
 #include <AL/al.h>
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -46,16 +48,25 @@ const int* silent_context_attributes() {
     return attributes;
 }
 
-void SilentClock::start(ALCdevice_struct* device) {
+void SilentClock::start(ALCdevice_struct* device, std::function<bool()> playing) {
     if (thread_.joinable())
         return;
     stop_ = false;
-    thread_ = std::thread([this, device, render = render_samples()] {
+    thread_ = std::thread([this, device, playing = std::move(playing), render = render_samples()] {
         using Clock = std::chrono::steady_clock;
         std::vector<ALshort> scratch(static_cast<size_t>(CHUNK) * CHANNELS);
-        const Clock::time_point begun = Clock::now();
+        SoundWake& wake = sound_wake();
+        Clock::time_point begun = Clock::now();
         int64_t mixed = 0;
         while (!stop_.load()) {
+            // Noted before the check: a start after it moves the count.
+            const uint64_t seen = wake.count();
+            if (!playing()) {
+                wake.wait(seen, stop_);
+                // The sound starts now: the time slept owes no frames.
+                begun = Clock::now();
+                mixed = 0;
+            }
             std::this_thread::sleep_for(TICK);
             // Frames due since the start, so sleeping late never slows the sound.
             const auto elapsed = std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - begun);
@@ -75,6 +86,7 @@ void SilentClock::stop() {
     if (!thread_.joinable())
         return;
     stop_ = true;
+    sound_wake().interrupt();
     thread_.join();
 }
 

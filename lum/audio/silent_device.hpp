@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <thread>
 
 struct ALCdevice_struct;
@@ -22,8 +23,10 @@ ALCdevice_struct* open_silent_device();
 const int* silent_context_attributes();
 
 // Mixes a silent device's sound into nothing at the pace of a real output, on
-// a thread of its own, so that sources finish when their sound would. Start
-// it once the device has a current context; stop it before the context goes.
+// a thread of its own, so that sources finish when their sound would. While
+// nothing plays there is nothing to advance: it sleeps until sound_wake()
+// rings. Start it once the device has a current context; stop it before the
+// context goes.
 class SilentClock {
   public:
     SilentClock() = default;
@@ -31,8 +34,9 @@ class SilentClock {
     SilentClock& operator=(const SilentClock&) = delete;
     ~SilentClock() { stop(); }
 
-    // Starts mixing device; nothing when it runs already.
-    void start(ALCdevice_struct* device);
+    // Starts mixing device while playing() says a source plays; nothing when
+    // it runs already. playing() is called on the clock's thread.
+    void start(ALCdevice_struct* device, std::function<bool()> playing);
     // Stops the thread and waits for it; safe when not started.
     void stop();
     bool running() const { return thread_.joinable(); }

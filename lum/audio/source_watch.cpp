@@ -7,7 +7,8 @@ namespace lum {
 
 namespace {
 
-void poll_group(SourceGroup& group, std::vector<uint8_t>& sounding, AudioGroup which) {
+bool poll_group(SourceGroup& group, std::vector<uint8_t>& sounding, AudioGroup which) {
+    bool any = false;
     sounding.resize(group.sources.size());
     for (size_t i = 0; i < group.sources.size(); ++i) {
         AudioSource& s = group.sources[i];
@@ -17,14 +18,17 @@ void poll_group(SourceGroup& group, std::vector<uint8_t>& sounding, AudioGroup w
         if (was && !now)
             notify_audio_listener(which, load_user_value(s));
         sounding[i] = now;
+        any = any || now;
     }
+    return any;
 }
 
 } // namespace
 
-void SourceWatch::poll(AudioDevice& device) {
-    poll_group(device.group_a, sounding_a_, AudioGroup::A);
-    poll_group(device.group_b, sounding_b_, AudioGroup::B);
+bool SourceWatch::poll(AudioDevice& device) {
+    const bool a = poll_group(device.group_a, sounding_a_, AudioGroup::A);
+    const bool b = poll_group(device.group_b, sounding_b_, AudioGroup::B);
+    return a || b;
 }
 
 } // namespace lum

@@ -13,8 +13,8 @@ class AudioDevice;
 class SourceWatch {
   public:
     // Checks every source of both groups once, group A first, and reports
-    // those that stopped since the last check.
-    void poll(AudioDevice& device);
+    // those that stopped since the last check. True while one still sounds.
+    bool poll(AudioDevice& device);
 
   private:
     std::vector<uint8_t> sounding_a_;

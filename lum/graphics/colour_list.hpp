@@ -26,6 +26,8 @@ class ColourList {
         return colours_[i];
     }
 
+    bool operator==(const ColourList&) const = default;
+
   private:
     std::vector<RGBA> colours_;
 };

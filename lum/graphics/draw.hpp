@@ -55,6 +55,7 @@ struct QuadCorner {
     float s = 0;
     float t = 0;
     RGBA colour = RGBA(255, 255, 255, 255);
+    bool operator==(const QuadCorner&) const = default;
 };
 
 // A textured quad of width x height centred on (cx, cy), rotated by angle;

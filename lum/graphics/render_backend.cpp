@@ -1,21 +1,15 @@
 #include "lum/graphics/render_backend.hpp"
 
-#include "lum/graphics/null_renderer.hpp"
+#include "lum/graphics/frame_drawing.hpp"
 
 namespace lum {
 
-namespace {
-
-RenderBackend* in_use = nullptr;
-
-} // namespace
-
 RenderBackend& render_backend() {
-    return in_use != nullptr ? *in_use : null_renderer();
+    return frame_recorder();
 }
 
 void use_render_backend(RenderBackend& backend) {
-    in_use = &backend;
+    frame_recorder().set_beneath(backend);
 }
 
 } // namespace lum

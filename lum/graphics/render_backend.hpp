@@ -74,7 +74,8 @@ class RenderBackend {
     virtual bool read_pixels(int32_t x, int32_t y, int32_t width, int32_t height, uint8_t* rgba) = 0;
 };
 
-// The renderer in use: the null one until graphics start chooses.
+// The renderer in use, behind the frame recorder (frame_drawing.hpp): the
+// null one until graphics start chooses.
 RenderBackend& render_backend();
 
 // Makes backend the renderer in use; it must live for the rest of the process.

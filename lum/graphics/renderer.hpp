@@ -26,6 +26,7 @@ struct TargetEntry {
     int32_t y = 0;
     int32_t width = 0;
     int32_t height = 0;
+    bool operator==(const TargetEntry&) const = default;
 };
 
 // The renderer's process-wide state. The application object owns the sizes,

@@ -32,6 +32,7 @@ class Backend {
     virtual void swap_buffers() = 0;
     virtual void swap_interval(int interval) = 0;
     virtual void poll_events() = 0;
+    virtual bool take_picture_request() = 0;
     virtual GlProc gl_function(const char* name) = 0;
     virtual bool gl_extension_supported(const char* name) = 0;
     virtual Version gl_context_version() = 0;

@@ -74,6 +74,10 @@ void swap_buffers() {
 void swap_interval(int interval) {
     backend().swap_interval(interval);
 }
+bool take_picture_request() {
+    return backend().take_picture_request();
+}
+
 void poll_events() {
     backend().poll_events();
 }

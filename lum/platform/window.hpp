@@ -98,6 +98,11 @@ void swap_interval(int interval);
 // Handles pending window and input events; handlers run from here.
 void poll_events();
 
+// True when the window may have lost its picture (a new window, exposed,
+// resized) since the last call, or the backend cannot tell: the next frame
+// must be presented even if it draws what was shown. Clears the request.
+bool take_picture_request();
+
 // The window system's address of an OpenGL entry point in the current
 // context; null without one. It proves nothing alone: under GLX any name gets
 // a stub, so lum/graphics asks only for what the version or an extension of

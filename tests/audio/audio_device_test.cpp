@@ -161,6 +161,9 @@ TEST(AudioDeviceDeathTest, WithoutAUsableOutputTheSilentDeviceOpensAndSoundsPlay
             set_audio_listener(AudioGroup::B, &listener);
             AudioMonitor monitor;
             monitor.start();
+            // With nothing playing, the monitor and the silent clock sleep.
+            if (!lum::test::wait_for_sleepers(2))
+                std::exit(7);
             // 20 ms of 8-bit silence at 8000 Hz.
             const std::vector<uint8_t> pcm(160, 128);
             const uint32_t buffer = create_audio_buffer(pcm.data(), pcm.size(), SampleFormat::MONO8, 8000);

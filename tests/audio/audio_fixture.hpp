@@ -3,6 +3,7 @@
 #include "lum/audio/audio_buffer.hpp"
 #include "lum/audio/audio_device.hpp"
 #include "lum/audio/audio_listener.hpp"
+#include "lum/audio/sound_wake.hpp"
 
 #include <AL/al.h>
 #include <chrono>
@@ -64,6 +65,15 @@ class AudioTest : public testing::Test {
     uint32_t frame = 0;
     uint32_t silence_20ms = 0;
 };
+
+// Waits until n sound threads sleep for want of a playing source; false after
+// ten seconds.
+inline bool wait_for_sleepers(int n) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (sound_wake().sleepers() != n && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return sound_wake().sleepers() == n;
+}
 
 // Keeps every call it gets, in order, from whichever thread.
 class RecordingListener : public AudioListener {

@@ -60,6 +60,27 @@ TEST_F(AudioTest, MonitorThreadTellsTheListenerWhenASoundHasPlayedToItsEnd) {
     EXPECT_EQ(listener.calls(), (Calls{{AudioGroup::B, 7}}));
 }
 
+TEST_F(AudioTest, MonitorSleepsWhileNothingSoundsAndEachStartWakesItToTellTheEnd) {
+    lum::test::RecordingListener listener;
+    set_audio_listener(AudioGroup::B, &listener);
+    AudioMonitor monitor;
+    monitor.start();
+    ASSERT_TRUE(lum::test::wait_for_sleepers(1));
+    play_on_group(group_b, silence_20ms, 0, Playback::ONE_SHOT, 7);
+    EXPECT_TRUE(listener.wait_for(1));
+    // Asleep again, and the next start after that idle is told too.
+    ASSERT_TRUE(lum::test::wait_for_sleepers(1));
+    set_audio_listener(AudioGroup::A, &listener);
+    play_on_group(group_a, silence_20ms, 1, Playback::ONE_SHOT, 9);
+    EXPECT_TRUE(listener.wait_for(2));
+    // Stopping wakes the sleeper.
+    ASSERT_TRUE(lum::test::wait_for_sleepers(1));
+    monitor.stop();
+    EXPECT_FALSE(monitor.running());
+    EXPECT_EQ(lum::sound_wake().sleepers(), 0);
+    EXPECT_EQ(listener.calls(), (Calls{{AudioGroup::B, 7}, {AudioGroup::A, 9}}));
+}
+
 TEST_F(AudioTest, StopAndCloseAudioEndTheMonitorThreadBeforeReturning) {
     AudioMonitor first;
     AudioMonitor second;

@@ -1,15 +1,16 @@
 #include "lum/app/frame/main_loop.hpp"
 
-#include "lum/app/frame/frame_state.hpp"
 #include "lum/app/frame/frame_stamp.hpp"
+#include "lum/app/frame/frame_state.hpp"
 #include "lum/app/frame/guarded_call.hpp"
 #include "lum/app/frame/notice.hpp"
 #include "lum/app/frame/shortcuts.hpp"
 #include "lum/app/frame/signals.hpp"
 #include "lum/app/frame/task.hpp"
 #include "lum/graphics/draw.hpp"
-#include "lum/graphics/renderer.hpp"
 #include "lum/graphics/font/text_palette.hpp"
+#include "lum/graphics/frame_drawing.hpp"
+#include "lum/graphics/renderer.hpp"
 #include "lum/platform/time.hpp"
 #include "lum/platform/window.hpp"
 
@@ -132,13 +133,18 @@ void draw_frame() {
 void present_frame(Task* shown) {
     ++frame_state().frame_count;
     const uint32_t start = frame_clock();
+    // A frame that draws what the window shows already is neither drawn nor
+    // presented again, unless the window may have lost it; the pacing stays.
+    FrameDrawing drawing;
     draw_frame();
     if (shown != nullptr) {
         paint_task(*shown);
         draw_screen_target();
     }
+    const bool changed = drawing.finish(platform::take_picture_request());
     platform::poll_events();
-    platform::swap_buffers();
+    if (changed)
+        platform::swap_buffers();
     stamp_presented_frame(frame_state().phase);
     pad_frame(start);
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <utility>
 
 namespace lum::platform {
 
@@ -95,6 +96,7 @@ int GlfwBackend::monitor_count() {
 
 bool GlfwBackend::open_window(const WindowRequest& request) {
     close_window();
+    picture_request_ = true;
     return window_.open(request, this);
 }
 
@@ -140,6 +142,10 @@ void GlfwBackend::poll_events() {
     window_.poll_events();
     if (virtual_pads_)
         virtual_pads_->feed(pad_file_.read_new());
+}
+
+bool GlfwBackend::take_picture_request() {
+    return std::exchange(picture_request_, false);
 }
 
 GlProc GlfwBackend::gl_function(const char* name) {
@@ -294,6 +300,10 @@ void GlfwBackend::on_key(int virtual_key, bool down) {
         keys_.press(virtual_key);
     else
         keys_.release(virtual_key);
+}
+
+void GlfwBackend::on_refresh() {
+    picture_request_ = true;
 }
 
 void GlfwBackend::on_scroll(double steps) {

@@ -34,6 +34,7 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     void swap_buffers() override;
     void swap_interval(int interval) override;
     void poll_events() override;
+    bool take_picture_request() override;
     GlProc gl_function(const char* name) override;
     bool gl_extension_supported(const char* name) override;
     Version gl_context_version() override;
@@ -63,6 +64,7 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     bool on_close() override;
     void on_key(int virtual_key, bool down) override;
     void on_scroll(double steps) override;
+    void on_refresh() override;
     void start_virtual_joypads();
     // GLFW's joystick callback, for the backend whose window system runs.
     static void on_joystick(int jid, int event);
@@ -74,6 +76,8 @@ class GlfwBackend final : public Backend, private GlfwWindowEvents {
     GlfwWindow window_;
     KeyLatch keys_;
     double wheel_ = 0;
+    // The window may have lost its picture since the last frame presented.
+    bool picture_request_ = true;
     std::optional<VirtualJoypads> virtual_pads_;
     FileFollower pad_file_;
 };

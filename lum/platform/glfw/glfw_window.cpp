@@ -38,6 +38,10 @@ struct GlfwWindowCallbacks {
         if (l && action != GLFW_REPEAT)
             l->on_key(virtual_key_of_glfw_key(key), action == GLFW_PRESS);
     }
+    static void refresh(GLFWwindow* w) {
+        if (GlfwWindowEvents* l = listener_of(w))
+            l->on_refresh();
+    }
     static void scroll(GLFWwindow* w, double, double dy) {
         if (GlfwWindowEvents* l = listener_of(w))
             l->on_scroll(dy);
@@ -95,6 +99,7 @@ bool GlfwWindow::open(const WindowRequest& r, GlfwWindowEvents* listener) {
     glfwSetWindowCloseCallback(window_, GlfwWindowCallbacks::close);
     glfwSetKeyCallback(window_, GlfwWindowCallbacks::key);
     glfwSetScrollCallback(window_, GlfwWindowCallbacks::scroll);
+    glfwSetWindowRefreshCallback(window_, GlfwWindowCallbacks::refresh);
     return true;
 }
 

@@ -14,6 +14,8 @@ class GlfwWindowEvents {
     virtual bool on_close() = 0;
     virtual void on_key(int virtual_key, bool down) = 0;
     virtual void on_scroll(double steps) = 0;
+    // The window's contents were lost (exposed, resized, restored).
+    virtual void on_refresh() = 0;
 
   protected:
     ~GlfwWindowEvents() = default;

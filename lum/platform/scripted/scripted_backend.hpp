@@ -98,6 +98,8 @@ class ScriptedBackend final : public Backend {
     void swap_buffers() override;
     void swap_interval(int interval) override;
     void poll_events() override;
+    // Always: every scripted frame is presented, so swaps count frames.
+    bool take_picture_request() override { return true; }
     GlProc gl_function(const char* name) override;
     bool gl_extension_supported(const char* name) override;
     Version gl_context_version() override;

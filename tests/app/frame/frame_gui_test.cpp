@@ -1,13 +1,14 @@
 #include "support/frame_fixture.hpp"
 
-#include "support/temp_folder.hpp"
 #include "lum/app/frame/main_loop.hpp"
 #include "lum/app/process/system_profile.hpp"
 #include "lum/graphics/colour_list.hpp"
 #include "lum/graphics/draw.hpp"
+#include "lum/graphics/frame_drawing.hpp"
 #include "lum/graphics/gl/gl.hpp"
 #include "lum/graphics/gl/gl_renderer.hpp"
 #include "lum/graphics/picture.hpp"
+#include "support/temp_folder.hpp"
 
 #include <array>
 #include <filesystem>
@@ -59,7 +60,7 @@ TEST_F(GuiFrame, TheWindowShowsBorderBackdropPictureAndANoticeWithRoundCorners) 
     app.on_begin = [] { renderer().screen_mode = FIXED_SCALE; };
     app.at(2, [] { show_notice(String("3x Window")); });
     app.at(3, [&] {
-        ASSERT_EQ(&render_backend(), &gl_renderer());
+        ASSERT_EQ(&frame_recorder().beneath(), &gl_renderer());
         draw_frame();
         // At 1x the 256 x 224 picture sits at (128, 112) of the 512 x 448 window.
         auto window = [](float x, float y) {
@@ -157,7 +158,7 @@ TEST_F(GuiFrame, AScreenshotThatCannotBeWrittenSaysSoAndWhy) {
 TEST_F(GuiFrame, AWindowClosedByItsUserEndsTheProgramWithTheCloseRecords) {
     app.at(30, [&] { backend.request_close(); });
     run_app();
-    EXPECT_EQ(&render_backend(), &gl_renderer());
+    EXPECT_EQ(&frame_recorder().beneath(), &gl_renderer());
     EXPECT_EQ(records(),
               (std::vector<std::string>{"100 Begin Program", "851 Terminate with Window Close",
                                         "888 Audio monitor kill", "888 Audio monitor terminated"}));
