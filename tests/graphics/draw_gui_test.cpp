@@ -273,3 +273,32 @@ TEST(DrawRoundRect, LaterQuadsShowNoSeamAlongTheirDiagonal) {
     // Not every driver honours polygon smoothing; none may see it left on.
     EXPECT_FALSE(glIsEnabled(GL_POLYGON_SMOOTH));
 }
+
+TEST(DrawTarget, QuadsInARowShowTheirOwnTexturesAndShapesAfterThemNone) {
+    LUM_REQUIRE_GL();
+    RenderTarget red(2, 2);
+    paint(red, [] { draw_rect(ColourList(RED), 0, 0, 2, 2); });
+    RenderTarget dest(10, 2);
+    {
+        // Drawn and deleted; the next target made may get its texture name.
+        RenderTarget blue(2, 2);
+        paint(blue, [] { draw_rect(ColourList(BLUE), 0, 0, 2, 2); });
+        paint(dest, [&] {
+            draw_target(red, 0, 0, 2, 2);
+            draw_target(blue, 2, 0, 2, 2);
+            draw_target(red, 4, 0, 2, 2);
+            draw_rect(ColourList(GREEN), 6, 0, 2, 2);
+            draw_round_rect(ColourList(GREEN), 8, 0, 2, 2, 0);
+        });
+    }
+    EXPECT_EQ(pixel_of(dest, 0, 0), (Pixel{255, 0, 0, 255}));
+    EXPECT_EQ(pixel_of(dest, 2, 1), (Pixel{0, 0, 255, 255}));
+    EXPECT_EQ(pixel_of(dest, 5, 1), (Pixel{255, 0, 0, 255}));
+    EXPECT_EQ(pixel_of(dest, 6, 0), (Pixel{0, 255, 0, 255}));
+    EXPECT_EQ(pixel_of(dest, 9, 1), (Pixel{0, 255, 0, 255}));
+
+    RenderTarget green(2, 2);
+    paint(green, [] { draw_rect(ColourList(GREEN), 0, 0, 2, 2); });
+    paint(dest, [&] { draw_target(green, 0, 0, 2, 2); });
+    EXPECT_EQ(pixel_of(dest, 1, 1), (Pixel{0, 255, 0, 255}));
+}

@@ -146,12 +146,15 @@ class StencilMask {
 class GlRenderer : public RenderBackend {
   public:
     void use_target(const TargetEntry& e) override {
+        // A target is never drawn while its own texture may still be bound.
+        stop_texturing();
         bind_framebuffer(e.framebuffer);
         glViewport(e.x, e.y, e.width, e.height);
         set_projection(e.width, e.height);
     }
 
     void use_window(int32_t screen_width, int32_t screen_height) override {
+        stop_texturing();
         bind_framebuffer(0);
         glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -163,6 +166,7 @@ class GlRenderer : public RenderBackend {
     }
 
     TargetObjects create_target(int32_t width, int32_t height) override {
+        stop_texturing();
         TargetObjects o;
         GLuint texture = 0;
         glGenTextures(1, &texture);
@@ -216,8 +220,11 @@ class GlRenderer : public RenderBackend {
         GLuint renderbuffer = o.renderbuffer, texture = o.texture, framebuffer = o.framebuffer;
         if (renderbuffer && fb.delete_renderbuffers)
             fb.delete_renderbuffers(1, &renderbuffer);
-        if (texture)
+        if (texture) {
+            if (texture == bound_)
+                stop_texturing();
             glDeleteTextures(1, &texture);
+        }
         if (framebuffer && fb.delete_framebuffers)
             fb.delete_framebuffers(1, &framebuffer);
     }
@@ -225,6 +232,7 @@ class GlRenderer : public RenderBackend {
     uint32_t create_texture(int32_t side, const uint8_t* rgba, bool smooth) override {
         // Rows of 4-byte pixels need no padding.
         glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+        stop_texturing();
         GLuint name = 0;
         glGenTextures(1, &name);
         glBindTexture(GL_TEXTURE_2D, name);
@@ -237,6 +245,7 @@ class GlRenderer : public RenderBackend {
     }
 
     void set_texture_filter(uint32_t texture, bool smooth) override {
+        stop_texturing();
         glBindTexture(GL_TEXTURE_2D, texture);
         apply_filter(smooth);
         glBindTexture(GL_TEXTURE_2D, 0);
@@ -246,6 +255,9 @@ class GlRenderer : public RenderBackend {
         // Without a context the texture went with it; there is nothing to delete.
         if (texture == 0 || !platform::context_current())
             return;
+        // A deleted name may come back from glGenTextures for another texture.
+        if (texture == bound_)
+            stop_texturing();
         GLuint name = texture;
         glDeleteTextures(1, &name);
     }
@@ -279,7 +291,7 @@ class GlRenderer : public RenderBackend {
                    float line_width, float angle) override {
         float hw = width * 0.5f;
         float hh = height * 0.5f;
-        glDisable(GL_TEXTURE_2D);
+        stop_texturing();
         place(x + hw, y + hh, angle);
         if (line_width <= 0) {
             fan(colours, {{{-hw, -hh}, {hw, -hh}, {hw, hh}, {-hw, hh}}}, GL_TRIANGLE_FAN);
@@ -303,6 +315,7 @@ class GlRenderer : public RenderBackend {
                          float angle) override {
         float hw = width * 0.5f;
         float hh = height * 0.5f;
+        stop_texturing();
         StencilMask mask;
         mask.begin();
         glEnable(GL_POLYGON_SMOOTH);
@@ -332,8 +345,7 @@ class GlRenderer : public RenderBackend {
         const float xs[4] = {-hw, hw, hw, -hw};
         const float ys[4] = {-hh, -hh, hh, hh};
         place(cx, cy, angle);
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, texture);
+        use_texture(texture);
         glBegin(GL_TRIANGLE_FAN);
         for (int i = 0; i < 4; ++i) {
             colour(corners[i].colour);
@@ -341,8 +353,6 @@ class GlRenderer : public RenderBackend {
             glVertex2f(xs[i], ys[i]);
         }
         glEnd();
-        glDisable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, 0);
         glPopMatrix();
     }
 
@@ -359,6 +369,33 @@ class GlRenderer : public RenderBackend {
         glReadPixels(x, y, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
         return true;
     }
+
+  private:
+    // Quads from one texture in a row leave texturing on and the texture bound.
+    // A software driver keeps a copy of the drawing state (tens of kilobytes)
+    // for every change until the frame is drawn, so turning it off after each
+    // glyph made a text screen cost tens of megabytes.
+    void use_texture(uint32_t texture) {
+        if (!texturing_) {
+            glEnable(GL_TEXTURE_2D);
+            texturing_ = true;
+        }
+        if (bound_ != texture) {
+            glBindTexture(GL_TEXTURE_2D, texture);
+            bound_ = texture;
+        }
+    }
+
+    // Untextured drawing and texture work start from no texture at all.
+    void stop_texturing() {
+        glDisable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, 0);
+        texturing_ = false;
+        bound_ = 0;
+    }
+
+    bool texturing_ = false;
+    uint32_t bound_ = 0;
 };
 
 } // namespace
