@@ -77,25 +77,35 @@ void fake_destroy(uint32_t texture) {
     destroyed.push_back(texture);
 }
 
-TEST(SystemFont, BuildsSixtyPagesIntoTheirSlots) {
+TEST(SystemFont, BuildsSixtyPagesIntoTheirSlotsAndMakesEachTextureWhenItIsFirstDrawn) {
     created = 0;
     destroyed.clear();
     lum::TextureHooks hooks{fake_create, fake_destroy};
     SystemFont::build(RGBA(0, 0, 0, 0), hooks);
-    EXPECT_EQ(created, 60);
+    EXPECT_EQ(created, 0);
     for (int p = 0; p < 60; ++p) {
         ASSERT_NE(SystemFont::slot(p), nullptr) << p;
         EXPECT_EQ(SystemFont::slot(p)->page, p);
-        EXPECT_EQ(SystemFont::slot(p)->texture, static_cast<uint32_t>(p + 1));
+        EXPECT_EQ(SystemFont::slot(p)->texture, 0u);
     }
     for (int p : {60, 255, 256, -1})
         EXPECT_EQ(SystemFont::slot(p), nullptr) << p;
 
-    // Building again frees each old texture before making the new one.
+    // Drawn twice, made once.
+    EXPECT_EQ(SystemFont::slot(5)->drawing_texture(), 1u);
+    EXPECT_EQ(SystemFont::slot(5)->drawing_texture(), 1u);
+    EXPECT_EQ(SystemFont::slot(7)->drawing_texture(), 2u);
+    EXPECT_EQ(created, 2);
+
+    // Building again frees the textures made, and only those.
     SystemFont::build(RGBA(0, 0, 0, 0), hooks);
-    ASSERT_EQ(destroyed.size(), 60u);
-    EXPECT_EQ(destroyed.front(), 1u);
-    EXPECT_EQ(SystemFont::slot(0)->texture, 61u);
+    EXPECT_EQ(destroyed, (std::vector<uint32_t>{1, 2}));
+    EXPECT_EQ(SystemFont::slot(5)->texture, 0u);
+    EXPECT_EQ(SystemFont::slot(5)->drawing_texture(), 3u);
+
+    // Without hooks there is nothing to draw with.
+    SystemFont::build(RGBA(0, 0, 0, 0), lum::TextureHooks{});
+    EXPECT_EQ(SystemFont::slot(5)->drawing_texture(), 0u);
 }
 
 TEST(SystemFont, MissingBlockStopsTheBuildWithItsText) {

@@ -64,12 +64,25 @@ void Charset::prepare(uint8_t n, const GlyphBlock& block, const RGBA& background
                       std::vector<uint8_t>& pixels) {
     release_texture();
     paint_glyph_texture(block, background, pixels);
+    describe(n, block);
+}
+
+void Charset::describe(uint8_t n, const GlyphBlock& block) {
     page = n;
     code_mask = static_cast<uint32_t>(block.glyph_count() + block.first_code() - 1);
     code_modulus = 0;
     glyphs_per_row = 16;
     glyph_width = 0.0625f;
     glyph_height = 0.0625f;
+}
+
+uint32_t Charset::drawing_texture() const {
+    if (texture == 0 && block_ != nullptr && current_hooks.create != nullptr) {
+        std::vector<uint8_t> pixels;
+        paint_glyph_texture(*block_, background_, pixels);
+        texture = current_hooks.create(pixels.data());
+    }
+    return texture;
 }
 
 uint16_t Charset::glyph_index(uint32_t code) const {
@@ -105,18 +118,22 @@ void SystemFont::build(const RGBA& background, const TextureHooks& hooks) {
 
 void SystemFont::build_from(const Vector<const GlyphBlock*>& blocks, const RGBA& background,
                             const TextureHooks& hooks) {
-    current_hooks = hooks;
-    std::vector<uint8_t> pixels;
-    for (int32_t n = 0; n < SYSTEM_FONT_PAGES; ++n) {
-        const GlyphBlock* block = blocks.at(n);
-        if (block == nullptr)
+    // Every block is checked before a page changes, so a failed build keeps the old font.
+    for (int32_t n = 0; n < SYSTEM_FONT_PAGES; ++n)
+        if (blocks.at(n) == nullptr)
             throw "SYSTEMFONT DATA 0 EXCEPTION";
+    for (int32_t n = 0; n < SYSTEM_FONT_PAGES; ++n) {
         Charset& charset = builtin_charset(n);
-        charset.prepare(static_cast<uint8_t>(n), *block, background, pixels);
-        if (hooks.create != nullptr)
-            charset.texture = hooks.create(pixels.data());
+        // The old texture goes through the hooks that made it.
+        charset.release_texture();
+        charset.block_ = blocks.at(n);
+        charset.background_ = background;
+        charset.describe(static_cast<uint8_t>(n), *charset.block_);
         slots[n] = &charset;
     }
+    // Pages become textures when first drawn: a program shows a few of the
+    // sixty, and each costs a 64 KiB texture.
+    current_hooks = hooks;
 }
 
 } // namespace lum

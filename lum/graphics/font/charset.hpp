@@ -31,7 +31,8 @@ std::array<RGBA, 4> glyph_palette(const RGBA& background);
 void paint_glyph_texture(const GlyphBlock& block, const RGBA& background, std::vector<uint8_t>& pixels);
 
 // One font page as a texture. The renderer creates and frees the texture through the
-// hooks given to SystemFont::build; everything else here needs no OpenGL.
+// hooks given to SystemFont::build, a built-in page when it is first drawn;
+// everything else here needs no OpenGL.
 class Charset {
   public:
     Charset() = default;
@@ -41,8 +42,9 @@ class Charset {
     virtual ~Charset();
 
     uint8_t page = 0;
-    // OpenGL texture name; 0 when none.
-    uint32_t texture = 0;
+    // OpenGL texture name; 0 when none (a built-in page until it is first drawn).
+    // Mutable: drawing a page makes it.
+    mutable uint32_t texture = 0;
     // Glyph count + first code - 1: 127 for the ASCII pages, 255, 63 or 15 for the others.
     uint32_t code_mask = 0;
     // Used only when the mask is 0.
@@ -60,6 +62,17 @@ class Charset {
     GlyphCell cell_of(uint32_t code) const;
     // Frees the texture, if any.
     void release_texture();
+    // The texture to draw with: a built-in page makes it from its glyphs on first
+    // use. 0 when there is none to be had.
+    uint32_t drawing_texture() const;
+
+  private:
+    friend class SystemFont;
+    // Sets the fields for page n of block.
+    void describe(uint8_t n, const GlyphBlock& block);
+    // Where a built-in page's texture comes from when it is first drawn.
+    const GlyphBlock* block_ = nullptr;
+    RGBA background_;
 };
 
 // How the renderer turns painted pixels into a texture and frees it again.
@@ -78,11 +91,13 @@ class SystemFont {
 
     // The Charset in slot page, or null for an empty slot or a page outside 0..255.
     static Charset* slot(int32_t page);
-    // Registers the sixty built-in blocks and builds pages 0..59 in order with the
-    // given background colour; throws the text "SYSTEMFONT DATA 0 EXCEPTION" when a
-    // block is missing.
+    // Registers the sixty built-in blocks as pages 0..59 with the given background
+    // colour, freeing the textures of an earlier build; each page's texture is made
+    // when it is first drawn. Throws the text "SYSTEMFONT DATA 0 EXCEPTION" when a
+    // block is missing, and then changes nothing.
     static void build(const RGBA& background, const TextureHooks& hooks);
-    // The same from a given block list (index = page); used by build.
+    // The same from a given block list (index = page), whose blocks must live as
+    // long as the font; used by build.
     static void build_from(const Vector<const GlyphBlock*>& blocks, const RGBA& background,
                            const TextureHooks& hooks);
     // The hooks of the last build.

@@ -28,11 +28,14 @@ void build_system_font(const RGBA& background) {
 
 void draw_glyph(const Charset* charset, uint32_t code, int32_t x, int32_t y, int32_t width, int32_t height,
                 const RGBA& colour, int32_t angle) {
-    if (charset == nullptr || charset->texture == 0 || colour.a == 0)
+    if (charset == nullptr || colour.a == 0)
+        return;
+    const uint32_t texture = charset->drawing_texture();
+    if (texture == 0)
         return;
     const GlyphCell c = charset->cell_of(code);
     draw_textured_quad(
-        charset->texture,
+        texture,
         {{{c.s0, c.t0, colour}, {c.s1, c.t0, colour}, {c.s1, c.t1, colour}, {c.s0, c.t1, colour}}},
         static_cast<float>(x), static_cast<float>(y), static_cast<float>(width), static_cast<float>(height),
         static_cast<float>(angle));

@@ -176,7 +176,7 @@ void TextScreen::flush() {
                 continue;
             c.drawn = c.wanted;
             const Charset* charset = SystemFont::slot(c.drawn.page);
-            if (charset == nullptr || charset->texture == 0)
+            if (charset == nullptr || charset->drawing_texture() == 0)
                 continue;
             const uint8_t flags = c.drawn.flags;
             canvas_->glyph(*charset, c.drawn.code, column * CELL_SIZE + CELL_SIZE / 2,
