@@ -1,5 +1,7 @@
 #include "lum/audio/audio_buffer.hpp"
 
+#include "lum/audio/audio_device.hpp"
+
 #include <AL/al.h>
 
 namespace lum {
@@ -25,6 +27,8 @@ ALenum al_format(SampleFormat format) {
 uint32_t create_audio_buffer(const void* samples, size_t bytes, SampleFormat format, int32_t frequency) {
     if (bytes > static_cast<size_t>(INT32_MAX))
         return 0;
+    // A buffer needs the device's context.
+    audio_device().make_ready();
     alGetError();
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);

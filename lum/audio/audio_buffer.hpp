@@ -10,7 +10,8 @@ namespace lum {
 enum class SampleFormat { MONO8, MONO16, STEREO8, STEREO16 };
 
 // Uploads PCM samples into a new buffer of the open device, for attaching to
-// sources; 0 when no device is open or OpenAL refuses the data.
+// sources, making the device ready first (AudioDevice::make_ready); 0 when no
+// device is open or OpenAL refuses the data.
 uint32_t create_audio_buffer(const void* samples, size_t bytes, SampleFormat format, int32_t frequency);
 
 // Deletes a buffer that no source holds any more; nothing for 0.

@@ -72,9 +72,14 @@ void AudioDevice::open(Output output) {
     }
     if (!device_)
         throw AudioOpenDeviceException();
+}
+
+void AudioDevice::make_ready() {
+    if (!device_ || context_)
+        return;
     context_ = alcCreateContext(device_, silent_ ? silent_context_attributes() : nullptr);
     if (!context_ || !alcMakeContextCurrent(context_)) {
-        // A failed open leaves nothing open.
+        // A failed start leaves nothing open.
         close();
         throw AudioContextException();
     }
@@ -186,6 +191,7 @@ void AudioDevice::start(AudioSource& s, Playback playback) const {
 
 AudioSource* AudioDevice::play_on_group(SourceGroup& group, uint32_t buffer, size_t index, Playback playback,
                                         int32_t user_value) {
+    make_ready();
     AudioSource* taken = nullptr;
     if (group.by_index) {
         if (index >= group.sources.size()) {

@@ -33,11 +33,10 @@ class AudioDevice {
     // Eight sources picked by the device (sound effects).
     SourceGroup group_b;
 
-    // Opens the default output and gives every source of both groups a fresh
-    // OpenAL source, closing what was open first. Without a default output (no
-    // sound card, no sound server) it opens the silent device instead, and
-    // throws AudioOpenDeviceException only when that fails too; throws
-    // AudioContextException when no context can be made.
+    // Opens the default output, closing what was open first. Without a default
+    // output (no sound card, no sound server) it opens the silent device
+    // instead, and throws AudioOpenDeviceException only when that fails too.
+    // The sources get their OpenAL names from make_ready.
     void open();
     // open() on the silent device, whether or not there is a sound card.
     void open_silent();
@@ -47,6 +46,13 @@ class AudioDevice {
     // nothing is open.
     void close();
     bool is_open() const { return device_ != nullptr; }
+    // Makes the open device's context and gives every source of both groups a
+    // fresh OpenAL source; nothing when that is done or nothing is open. The
+    // first buffer made and the first sound played call it: OpenAL's context
+    // holds voices for 256 sources and a mixing thread, which a program that
+    // never makes a sound does without. Throws AudioContextException, closing
+    // the device, when no context can be made.
+    void make_ready();
 
     const AudioSettings& settings() const { return settings_; }
     // Stores the settings and applies them to every source with a buffer.

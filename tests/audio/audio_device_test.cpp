@@ -37,7 +37,9 @@ TEST_F(AudioTest, OpenGivesTwoIndexedAndEightPickedSourcesAndCloseForgetsThem) {
     EXPECT_EQ(group_b.sources.size(), 8u);
     EXPECT_EQ(group_b.sources[7].source, 0u);
 
+    // Opened again, the sources wait for the first sound for their names.
     open_audio();
+    EXPECT_EQ(group_a.sources[0].source, 0u);
     ASSERT_NE(play_on_group(group_a, silence(20), 0, Playback::LOOPING), nullptr);
     EXPECT_EQ(play_state(group_a.sources[0]), PlayState::PLAYING);
 }
@@ -161,12 +163,12 @@ TEST(AudioDeviceDeathTest, WithoutAUsableOutputTheSilentDeviceOpensAndSoundsPlay
             set_audio_listener(AudioGroup::B, &listener);
             AudioMonitor monitor;
             monitor.start();
-            // With nothing playing, the monitor and the silent clock sleep.
-            if (!lum::test::wait_for_sleepers(2))
-                std::exit(7);
             // 20 ms of 8-bit silence at 8000 Hz.
             const std::vector<uint8_t> pcm(160, 128);
             const uint32_t buffer = create_audio_buffer(pcm.data(), pcm.size(), SampleFormat::MONO8, 8000);
+            // With nothing playing, the monitor and the silent clock sleep.
+            if (!lum::test::wait_for_sleepers(2))
+                std::exit(7);
             play_on_group(audio_device().group_b, buffer, 0, Playback::ONE_SHOT, 5);
             // The monitor sees the sound end, as it would on a sound card.
             if (!listener.wait_for(1) ||
