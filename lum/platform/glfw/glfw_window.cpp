@@ -15,19 +15,20 @@ void report_glfw_error(int code, const char* text) {
     std::fprintf(stderr, "lum.platform: GLFW error 0x%X: %s\n", code, text ? text : "");
 }
 
-GlfwWindowEvents* listener_of(GLFWwindow* w) {
-    return static_cast<GlfwWindowEvents*>(glfwGetWindowUserPointer(w));
-}
-
 } // namespace
 
-// GLFW calls these through plain function pointers; they reach the listener
-// through the window's user pointer.
+// GLFW calls these through plain function pointers; they reach the GlfwWindow
+// and its listener through the window's user pointer.
 struct GlfwWindowCallbacks {
+    static GlfwWindow& window_of(GLFWwindow* w) { return *static_cast<GlfwWindow*>(glfwGetWindowUserPointer(w)); }
+    static GlfwWindowEvents* listener_of(GLFWwindow* w) { return window_of(w).listener_; }
+
     static void size(GLFWwindow* w, int width, int height) {
+        window_of(w).size_ = Size{width, height};
         if (GlfwWindowEvents* l = listener_of(w))
             l->on_size(width, height);
     }
+    static void focus(GLFWwindow* w, int focused) { window_of(w).focused_ = focused == GLFW_TRUE; }
     static void close(GLFWwindow* w) {
         GlfwWindowEvents* l = listener_of(w);
         if (!l || !l->on_close())
@@ -94,7 +95,12 @@ bool GlfwWindow::open(const WindowRequest& r, GlfwWindowEvents* listener) {
         return false;
     listener_ = listener;
     glfwMakeContextCurrent(window_);
-    glfwSetWindowUserPointer(window_, listener_);
+    glfwSetWindowUserPointer(window_, this);
+    // Focus and size are asked several times a frame; each question would be
+    // a round trip to the X server, so they are kept from GLFW's events.
+    focused_ = glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
+    glfwGetWindowSize(window_, &size_.width, &size_.height);
+    glfwSetWindowFocusCallback(window_, GlfwWindowCallbacks::focus);
     glfwSetWindowSizeCallback(window_, GlfwWindowCallbacks::size);
     glfwSetWindowCloseCallback(window_, GlfwWindowCallbacks::close);
     glfwSetKeyCallback(window_, GlfwWindowCallbacks::key);
@@ -120,14 +126,11 @@ bool GlfwWindow::close_requested() const {
 }
 
 bool GlfwWindow::focused() const {
-    return window_ && glfwGetWindowAttrib(window_, GLFW_FOCUSED) == GLFW_TRUE;
+    return window_ && focused_;
 }
 
 Size GlfwWindow::size() const {
-    Size s;
-    if (window_)
-        glfwGetWindowSize(window_, &s.width, &s.height);
-    return s;
+    return window_ ? size_ : Size{};
 }
 
 void GlfwWindow::set_size(int width, int height) {

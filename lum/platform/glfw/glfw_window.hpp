@@ -51,6 +51,7 @@ class GlfwWindow {
     bool context_current() const;
     // False once a close request was let through (the window still exists).
     bool close_requested() const;
+    // Both as of the last poll_events.
     bool focused() const;
     Size size() const;
     void set_size(int width, int height);
@@ -72,6 +73,9 @@ class GlfwWindow {
     bool started_ = false;
     GLFWwindow* window_ = nullptr;
     GlfwWindowEvents* listener_ = nullptr;
+    // As the window system last reported them (see open).
+    bool focused_ = false;
+    Size size_;
 };
 
 } // namespace lum::platform
