@@ -62,6 +62,13 @@ TYPED_TEST_P(BackendContract, WindowOpensFocusedWithItsSizeAndClosesToNothing) {
     EXPECT_GE(monitor_count(), 1);
     this->driver.settle();
     EXPECT_TRUE(window_active());
+    // Focus changes are seen at the poll after them.
+    this->driver.user_focus(false);
+    this->driver.settle();
+    EXPECT_FALSE(window_active());
+    this->driver.user_focus(true);
+    this->driver.settle();
+    EXPECT_TRUE(window_active());
     close_window();
     EXPECT_FALSE(window_open());
     EXPECT_FALSE(window_active());

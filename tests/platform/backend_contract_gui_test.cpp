@@ -74,6 +74,15 @@ class GlfwDriver {
         actions_.insert(actions_.end(),
                         {"windowsize", window_id_, std::to_string(width), std::to_string(height)});
     }
+    // Without a window manager, hiding the window takes the focus from it and
+    // giving it back needs the window shown again.
+    void user_focus(bool focused) {
+        std::vector<std::string> argv = {"xdotool", focused ? "windowmap" : "windowunmap", "--sync", window_id_};
+        if (focused)
+            argv.insert(argv.end(), {"windowfocus", "--sync", window_id_});
+        RunResult r = lum::x_client(argv);
+        ASSERT_EQ(r.exit_status, 0) << r.stderr_text;
+    }
     // The window manager's close button, through the program end-to-end tests use.
     void user_close() { ASSERT_TRUE(lum::close_window(shown_title())) << "no window took the close"; }
     void tap_key(int vk) { actions_.insert(actions_.end(), {"key", KEY_NAMES.at(vk)}); }

@@ -24,6 +24,7 @@ class ScriptedDriver {
     void settle() { poll_events(); }
     void user_resize(int width, int height) { script_.resize(width, height); }
     void user_close() { script_.request_close(); }
+    void user_focus(bool focused) { script_.set_active(focused); }
     void tap_key(int vk) { script_.tap_key(vk); }
     void key_down(int vk) { script_.key_down(vk); }
     void key_up(int vk) { script_.key_up(vk); }
